@@ -1,0 +1,23 @@
+#include "AttributeList.h"
+
+#include <exception>
+
+#include "TextCase.h"
+
+namespace velk {
+
+std::string GetAttribute(const AttributeList& attributes, std::string_view name)
+{
+    const std::string wanted = LowerCase(name);
+    std::string found = "GANone";
+    try {
+        const int length = attributes.getLength();
+        for (int i = 0; i < length; ++i)
+            if (LowerCase(attributes.getLocalName(i)) == wanted) found = attributes.getValue(i);
+    } catch (const std::exception&) {
+        // the search ends; keep what was found
+    }
+    return found;
+}
+
+}  // namespace velk

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "KeyedCollection.h"
+
+namespace velk {
+
+class Group;
+
+// The groups of the loaded device, in description order. Item of a missing
+// position or key is an error.
+class GroupCollection {
+public:
+    using GroupPtr = std::shared_ptr<Group>;
+
+    // Adds group under key (when not empty), in front of the group keyed
+    // `before` (when not empty); returns the group.
+    GroupPtr Add(GroupPtr group, std::string_view key = {}, std::string_view before = {})
+    {
+        items_.Add(group, key, before);
+        return group;
+    }
+    const GroupPtr& Item(int position) const { return items_.Get(position); }
+    const GroupPtr& Item(std::string_view key) const { return items_.Get(key); }
+    int count() const { return items_.count(); }
+    void Remove(int position) { items_.Remove(position); }
+    void Remove(std::string_view key) { items_.Remove(key); }
+
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+private:
+    KeyedCollection<GroupPtr> items_;
+};
+
+}  // namespace velk

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "ModelError.h"
+#include "TextCase.h"
+
+namespace velk {
+
+// The general keyed collection the model's collections wrap: 1-based
+// positions in insertion order, optional string keys compared without
+// regard to case. Lookup by key is a hash lookup; removing the first item
+// (how a collection is emptied item by item) is constant time.
+template <class T>
+class KeyedCollection {
+    struct Entry {
+        T item;
+        std::string foldedKey;  // empty: added without a key
+    };
+    using Entries = std::deque<Entry>;
+
+public:
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = T;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const T*;
+        using reference = const T&;
+
+        const_iterator() = default;
+        explicit const_iterator(typename Entries::const_iterator it) : it_(it) {}
+        const T& operator*() const { return it_->item; }
+        const T* operator->() const { return &it_->item; }
+        const_iterator& operator++() { ++it_; return *this; }
+        const_iterator operator++(int) { auto old = *this; ++it_; return old; }
+        bool operator==(const const_iterator& other) const { return it_ == other.it_; }
+
+    private:
+        typename Entries::const_iterator it_;
+    };
+
+    // Adds item under key (no key when empty), in front of the item keyed
+    // `before` when that is not empty, else at the end.
+    void Add(T item, std::string_view key = {}, std::string_view before = {})
+    {
+        std::string folded = LowerCase(key);
+        if (!folded.empty() && byKey_.count(folded))
+            throw ModelError("This key is already associated with an element of this collection: \"" +
+                             std::string(key) + "\"");
+        auto where = entries_.end();
+        if (!before.empty())
+            where = entries_.begin() + (PositionOf(before) - 1);
+        if (!folded.empty()) byKey_.emplace(folded, item);
+        entries_.insert(where, Entry{std::move(item), std::move(folded)});
+    }
+
+    int count() const { return static_cast<int>(entries_.size()); }
+
+    bool Contains(std::string_view key) const { return byKey_.count(LowerCase(key)) != 0; }
+
+    // The item, or nullptr when there is none at that position or key.
+    const T* Find(int position) const
+    {
+        if (position < 1 || position > count()) return nullptr;
+        return &entries_[position - 1].item;
+    }
+    const T* Find(std::string_view key) const
+    {
+        auto it = byKey_.find(LowerCase(key));
+        return it == byKey_.end() ? nullptr : &it->second;
+    }
+
+    // The item; a missing position or key is an error.
+    const T& Get(int position) const
+    {
+        if (const T* item = Find(position)) return *item;
+        throw ModelError("No item at position " + std::to_string(position) + " of a collection of " +
+                         std::to_string(count()));
+    }
+    const T& Get(std::string_view key) const
+    {
+        if (const T* item = Find(key)) return *item;
+        throw ModelError("No item with the key \"" + std::string(key) + "\" in the collection");
+    }
+
+    void Remove(int position)
+    {
+        Get(position);  // validates the position
+        auto it = entries_.begin() + (position - 1);
+        if (!it->foldedKey.empty()) byKey_.erase(it->foldedKey);
+        entries_.erase(it);
+    }
+    void Remove(std::string_view key) { Remove(PositionOf(key)); }
+
+    void Clear()
+    {
+        entries_.clear();
+        byKey_.clear();
+    }
+
+    const_iterator begin() const { return const_iterator(entries_.begin()); }
+    const_iterator end() const { return const_iterator(entries_.end()); }
+
+private:
+    // 1-based position of the item under key; an error when absent. Scans
+    // from the front, so the items removed in order are found at once.
+    int PositionOf(std::string_view key) const
+    {
+        const std::string folded = LowerCase(key);
+        if (!byKey_.count(folded)) Get(key);  // raises the missing-key error
+        int position = 1;
+        for (const Entry& entry : entries_) {
+            if (entry.foldedKey == folded) return position;
+            ++position;
+        }
+        return position;  // unreachable: byKey_ and entries_ agree
+    }
+
+    Entries entries_;
+    std::unordered_map<std::string, T> byKey_;
+};
+
+}  // namespace velk

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+
+#include "ControlRecord.h"
+#include "DeviceRecord.h"
+#include "Field.h"
+#include "Group.h"
+#include "GroupCollection.h"
+#include "NameRegistry.h"
+
+namespace velk {
+
+class DevInterface;
+class RegisterView;
+
+// The program-wide state of one window: the loaded device, the objects being
+// built or edited, the open link and the event flags. Owned by the window
+// and passed by reference, so independent states can coexist (in tests, say).
+struct ProgramState {
+    explicit ProgramState(RegisterView& registerView) : view(registerView) {}
+    ProgramState(const ProgramState&) = delete;
+    ProgramState& operator=(const ProgramState&) = delete;
+
+    RegisterView& view;  // the window's widgets, pages and layout variables
+
+    GroupCollection allGroups;
+    NameRegistry nameRegistry;
+    std::shared_ptr<DeviceRecord> currentDevice;
+    std::shared_ptr<FileRecord> currentFile;
+    std::shared_ptr<Group> currentGroup;
+    std::shared_ptr<Field> currentField;
+    std::shared_ptr<ControlRecord> currentControl;
+    std::shared_ptr<DevInterface> devInterface;
+    bool eventsEnabled = false;
+    bool loadOnChange = false;
+};
+
+}  // namespace velk
