@@ -57,8 +57,8 @@ std::optional<long long> ParseDecimal(std::string_view text, long long lo, long 
     return value;
 }
 
-// Digits of base 16 or 8 as an unsigned number of at most `bits` bits,
-// returned as that width's two's complement.
+// Digits of base 16 or 8 as an unsigned number of at most `bits` bits; the
+// callers' narrowing casts read it as that width's two's complement.
 std::optional<long long> ParseLiteral(std::string_view text, int base, int bits)
 {
     text = TrimBlanks(text);
@@ -75,7 +75,6 @@ std::optional<long long> ParseLiteral(std::string_view text, int base, int bits)
         value = value * base + digit;
         if (value >= unsignedLimit) return std::nullopt;
     }
-    if (value >= unsignedLimit / 2) value -= unsignedLimit;
     return value;
 }
 
