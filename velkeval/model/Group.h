@@ -20,7 +20,7 @@ enum class GroupWriteResult {
 };
 
 // One chip register of one or more consecutive byte addresses.
-class Group : public std::enable_shared_from_this<Group> {
+class Group {
 public:
     int16_t frame = 0;
     int16_t height = 0;

@@ -163,3 +163,15 @@ TEST(LowerCase, FoldsAsciiAndCommonNonAsciiCapitals)
     EXPECT_EQ(LowerCase("a\xff" "B"), "a\xff" "b");  // a malformed byte is kept
     EXPECT_EQ(LowerCase("日本"), "日本");
 }
+
+TEST(ValueToText, EverySixteenBitValueReadsBackInItsRadix)
+{
+    for (int v = INT16_MIN; v <= INT16_MAX; ++v) {
+        const auto value = static_cast<int16_t>(v);
+        for (const char* radix : {"dec", "hex", "oct"})
+            ASSERT_EQ(TextToInt(ValueToText(value, radix), 0, radix), value) << radix << " " << v;
+        if (v >= 0 && v <= 255) {
+            ASSERT_EQ(TextToInt(ValueToText(value, "bin"), -1, "bin"), value) << v;
+        }
+    }
+}
