@@ -1,7 +1,5 @@
 #include "AttributeList.h"
 
-#include <exception>
-
 #include "TextCase.h"
 
 namespace velk {
@@ -14,7 +12,7 @@ std::string GetAttribute(const AttributeList& attributes, std::string_view name)
         const int length = attributes.getLength();
         for (int i = 0; i < length; ++i)
             if (LowerCase(attributes.getLocalName(i)) == wanted) found = attributes.getValue(i);
-    } catch (const std::exception&) {
+    } catch (...) {
         // the search ends; keep what was found
     }
     return found;

@@ -19,8 +19,8 @@ public:
         items_.Add(record, key);
         return record;
     }
-    const Record& Item(int position) const { return items_.Get(position); }
-    const Record& Item(std::string_view key) const { return items_.Get(key); }
+    Record Item(int position) const { return items_.Get(position); }
+    Record Item(std::string_view key) const { return items_.Get(key); }
     int count() const { return items_.count(); }
     void Remove(int position) { items_.Remove(position); }
     void Remove(std::string_view key) { items_.Remove(key); }

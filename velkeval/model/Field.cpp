@@ -6,11 +6,11 @@
 
 namespace velk {
 
-Group& Field::ParentGroup() const
+std::shared_ptr<Group> Field::ParentGroup() const
 {
     std::shared_ptr<Group> group = parent.lock();
     if (!group) throw ModelError("Field \"" + fieldName + "\" belongs to no group");
-    return *group;
+    return group;
 }
 
 int16_t Field::Mask() const
@@ -23,7 +23,7 @@ int16_t Field::Mask() const
 
 bool Field::ExtractValue()
 {
-    const int16_t byte = ParentGroup().GetValue(byteIndex);
+    const int16_t byte = ParentGroup()->GetValue(byteIndex);
     const int16_t extracted = static_cast<int16_t>((byte & Mask()) >> bitIndex);
     if (extracted == value) return false;
     value = extracted;
@@ -32,7 +32,7 @@ bool Field::ExtractValue()
 
 int16_t Field::BitCandidate(int16_t controlBitIndex, int16_t entered) const
 {
-    const int16_t byte = ParentGroup().GetValue(byteIndex);
+    const int16_t byte = ParentGroup()->GetValue(byteIndex);
     if (GetBit(byte, controlBitIndex) == entered) return value;
     const int k = controlBitIndex - bitIndex;
     if (k < 0 || k > 14) throw ModelError("Bit " + std::to_string(controlBitIndex) + " lies outside field \"" + fieldName + "\"");

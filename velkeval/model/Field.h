@@ -30,7 +30,7 @@ public:
     int16_t value = 0;
 
     // The owning group; an error when the field has none (or it is gone).
-    Group& ParentGroup() const;
+    std::shared_ptr<Group> ParentGroup() const;
 
     // The field's bits within its byte: bitIndex 2, size 3 gives 28. An
     // error when the field does not lie inside one byte.

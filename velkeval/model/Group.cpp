@@ -113,7 +113,9 @@ GroupWriteResult Group::WriteSeriesValue(int16_t v)
         written[i] = static_cast<int16_t>(shifted & 255);
     }
     // A value the bytes cannot hold exactly (negative, or wider than the
-    // register's bits) would be written cut short: refuse it.
+    // register's bits) would be written cut short: refuse it. So only values
+    // from 0 up reach the chip, and the rounding of Int() above only matters
+    // for the refused ones.
     if (SeriesValue(written) != v) return GroupWriteResult::Refused;
     if (written == bytes_) return GroupWriteResult::Unchanged;
     bytes_ = std::move(written);
@@ -142,14 +144,14 @@ GroupWriteResult Group::WriteParallelValue(int16_t v)
     return GroupWriteResult::Changed;
 }
 
-bool Group::SetValueBoxByte(int16_t byteIndex, const std::string& text)
+GroupWriteResult Group::SetValueBoxByte(int16_t byteIndex, const std::string& text)
 {
     const int16_t current = GetValue(byteIndex);
-    int16_t entered = TextToInt(text, current, "dec");
-    if (entered < 0 || entered > 255) entered = current;
-    if (entered == current) return false;
+    const int16_t entered = TextToInt(text, current, "dec");
+    if (entered < 0 || entered > 255) return GroupWriteResult::Refused;
+    if (entered == current) return GroupWriteResult::Unchanged;
     SetValue(entered, byteIndex);
-    return true;
+    return GroupWriteResult::Changed;
 }
 
 int16_t Group::ParallelScrollMax(const ControlRecord& record) const

@@ -60,9 +60,9 @@ public:
     // its width (Parallel); the register is then untouched.
     GroupWriteResult WriteGroupValue(int16_t v);
 
-    // A value box sets byte `byteIndex` from decimal text (the current byte
-    // when the text is not a number from 0 to 255); true when the byte changed.
-    bool SetValueBoxByte(int16_t byteIndex, const std::string& text);
+    // A value box sets byte `byteIndex` from decimal text; text that is not a
+    // number leaves the byte as it is, a number outside 0..255 is refused.
+    GroupWriteResult SetValueBoxByte(int16_t byteIndex, const std::string& text);
 
     // The maximum of a group scroll bar in Parallel mode: the control's max
     // less the spread of the field values.

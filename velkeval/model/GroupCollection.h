@@ -15,15 +15,16 @@ class GroupCollection {
 public:
     using GroupPtr = std::shared_ptr<Group>;
 
-    // Adds group under key (when not empty), in front of the group keyed
-    // `before` (when not empty); returns the group.
+    // Adds group under key when that is not empty, then in front of the
+    // group keyed `before` when that is not empty too; a group added without
+    // a key goes to the end. Returns the group.
     GroupPtr Add(GroupPtr group, std::string_view key = {}, std::string_view before = {})
     {
-        items_.Add(group, key, before);
+        items_.Add(group, key, key.empty() ? std::string_view{} : before);
         return group;
     }
-    const GroupPtr& Item(int position) const { return items_.Get(position); }
-    const GroupPtr& Item(std::string_view key) const { return items_.Get(key); }
+    GroupPtr Item(int position) const { return items_.Get(position); }
+    GroupPtr Item(std::string_view key) const { return items_.Get(key); }
     int count() const { return items_.count(); }
     void Remove(int position) { items_.Remove(position); }
     void Remove(std::string_view key) { items_.Remove(key); }

@@ -16,14 +16,21 @@ std::string WidgetName(WidgetId id)
     return std::string(WidgetArrayName(id.array)) + "(" + std::to_string(id.index) + ")";
 }
 
+HeadlessRegisterView::Widget HeadlessRegisterView::TemplateAsMade(WidgetArray array)
+{
+    Widget templ;
+    if (array == WidgetArray::labels) {
+        templ.foreColor = LabelTemplateFore;
+        templ.backColor = LabelTemplateBack;
+    }
+    return templ;
+}
+
 HeadlessRegisterView::HeadlessRegisterView()
 {
     for (size_t a = 0; a < WidgetArrayCount; ++a) {
-        Widget& templ = widgets_[WidgetId{static_cast<WidgetArray>(a), 0}];
-        if (static_cast<WidgetArray>(a) == WidgetArray::labels) {
-            templ.foreColor = LabelTemplateFore;
-            templ.backColor = LabelTemplateBack;
-        }
+        const auto array = static_cast<WidgetArray>(a);
+        widgets_[WidgetId{array, 0}] = TemplateAsMade(array);
     }
     pages_.push_back(Page{"key1", "Tab1", true});
 }
@@ -54,7 +61,7 @@ void HeadlessRegisterView::loadElement(WidgetId id)
 {
     Record("loadElement " + WidgetName(id));
     if (id.index <= 0 || isLoaded(id)) throw ModelError("Widget " + WidgetName(id) + " cannot be loaded again");
-    widgets_[id] = widgets_.at(WidgetId{id.array, 0});  // a copy of the template
+    widgets_[id] = TemplateAsMade(id.array);
 }
 
 void HeadlessRegisterView::unloadElement(WidgetId id)
@@ -68,7 +75,7 @@ void HeadlessRegisterView::setTag(WidgetId id, const std::string& tag) { Change(
 
 void HeadlessRegisterView::setPage(WidgetId id, int16_t page)
 {
-    if (page < 1 || page > layout.pageCount) throw ModelError("There is no page " + std::to_string(page));
+    if (page < 1 || page > layout.pageCount()) throw ModelError("There is no page " + std::to_string(page));
     Change(id, "setPage " + std::to_string(page)).page = page;
 }
 

@@ -85,6 +85,8 @@ public:
     void addPage(int16_t page, const std::string& tabKey, const std::string& tabCaption) override;
 
 private:
+    // Element 0 of an array as the window starts with it.
+    static Widget TemplateAsMade(WidgetArray array);
     Widget& Change(WidgetId id, const std::string& call);
     void Record(const std::string& call) { calls_.push_back(call); }
 

@@ -45,6 +45,20 @@ int16_t& PageLayout::pageBottom(int16_t page)
 
 int16_t PageLayout::pageBottom(int16_t page) const { return const_cast<PageLayout*>(this)->pageBottom(page); }
 
+int16_t PageLayout::AppendPage()
+{
+    const int16_t page = Checked16(pageCount() + 1LL, "page count");
+    pageBottoms_.push_back(0);
+    return page;
+}
+
+void PageLayout::RemoveLastPage()
+{
+    if (pageCount() <= 1) throw ModelError("Page 1 cannot be removed");
+    pageBottoms_.pop_back();
+    if (currentPage > pageCount()) currentPage = pageCount();
+}
+
 WidgetId RegisterView::TakeNextElement(WidgetArray array)
 {
     int16_t& next = nextIndex_[static_cast<size_t>(array)];
@@ -57,7 +71,7 @@ WidgetId RegisterView::TakeNextElement(WidgetArray array)
 int16_t RegisterView::AddControl(int32_t controlType, bool isGroup, const std::string& tag, int16_t page)
 {
     if (controlType == ControlType::Line) throw ModelError("Lines are drawn with AddLine, not AddControl");
-    if (page == -1) page = layout.pageCount;
+    page = ResolvePage(page);
     const WidgetId id = TakeNextElement(WidgetArrayFor(controlType, isGroup));
     setPage(id, page);
     setTag(id, tag);
@@ -89,7 +103,7 @@ int16_t RegisterView::AddControl(int32_t controlType, bool isGroup, const std::s
 std::shared_ptr<ControlRecord> RegisterView::AddLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t width,
                                                      int16_t page)
 {
-    if (page == -1) page = layout.pageCount;
+    page = ResolvePage(page);
     const int16_t lineWidth = Checked16(static_cast<long long>(x2) - x1, "line width");
     const int16_t lineHeight = Checked16(static_cast<long long>(y2) - y1, "line height");
     const WidgetId id = TakeNextElement(WidgetArray::lines);
@@ -110,9 +124,7 @@ std::shared_ptr<ControlRecord> RegisterView::AddLine(int16_t x1, int16_t y1, int
 
 void RegisterView::AddFrame()
 {
-    const int16_t n = Checked16(layout.pageCount + 1LL, "page count");
-    layout.pageCount = n;
-    layout.AddPageBottom();
+    const int16_t n = layout.AppendPage();
     const std::string number = std::to_string(n);
     addPage(n, "key" + number, "Tab" + number);
     layout.runningTop = 0;

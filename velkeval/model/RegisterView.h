@@ -47,18 +47,26 @@ WidgetId WidgetOf(const ControlRecord& record);
 constexpr int32_t RGB(int red, int green, int blue) { return red + green * 256 + blue * 65536; }
 constexpr int32_t SystemColour(int n) { return static_cast<int32_t>(0x80000000u + static_cast<uint32_t>(n)); }
 
-// The page layout state of the register view (all lengths in twips).
-struct PageLayout {
-    int16_t pageCount = 1;
+// The page layout state of the register view (all lengths in twips). The
+// page count and the page bottoms change together, so they cannot disagree.
+class PageLayout {
+public:
     int16_t currentPage = 1;
     int16_t runningTop = 0;
     int16_t maxPageHeight = 8000;
     int16_t minWindowHeight = 3000;
 
+    int16_t pageCount() const { return static_cast<int16_t>(pageBottoms_.size() - 1); }
     // Lowest used position of page 1 .. pageCount; an error for other pages.
     int16_t& pageBottom(int16_t page);
     int16_t pageBottom(int16_t page) const;
-    void AddPageBottom() { pageBottoms_.push_back(0); }
+
+    // Appends a page whose bottom is 0 and returns its number.
+    int16_t AppendPage();
+    // Drops the last page; page 1 always stays.
+    void RemoveLastPage();
+    // Back to the state after start-up: one empty page shown, height 8000.
+    void Reset() { *this = PageLayout{}; }
 
 private:
     std::vector<int16_t> pageBottoms_{0, 0};  // element 0 unused: pages count from 1
@@ -83,9 +91,15 @@ public:
     void AddFrame();
 
     int16_t nextIndex(WidgetArray array) const { return nextIndex_[static_cast<size_t>(array)]; }
+    // Every array's next widget reuses its template again (after a clear).
+    void ResetNextIndexes() { nextIndex_.fill(0); }
+    // A page number as the operations take it: -1 stands for the last page.
+    int16_t ResolvePage(int16_t page) const { return page == -1 ? layout.pageCount() : page; }
 
-    // Per-widget operations.
-    virtual void loadElement(WidgetId id) = 0;    // new element (index > 0) copied from the template
+    // Per-widget operations. A loaded element starts as the template did when
+    // the window was made: hidden, without tag, text or list items, in the
+    // template's colours and font.
+    virtual void loadElement(WidgetId id) = 0;    // new element (index > 0)
     virtual void unloadElement(WidgetId id) = 0;  // index > 0
     virtual void setTag(WidgetId id, const std::string& tag) = 0;
     virtual void setPage(WidgetId id, int16_t page) = 0;

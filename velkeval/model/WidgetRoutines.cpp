@@ -10,6 +10,7 @@ namespace velk {
 
 void CreateControlView(RegisterView& view, ControlRecord& record, const std::string& key, int16_t page)
 {
+    page = view.ResolvePage(page);
     record.Index = view.AddControl(record.controlType, record.isGroup, key, page);
     SetContainer(view, record, page);
     if (record.colorsSet) {
@@ -25,10 +26,11 @@ void CreateControlView(RegisterView& view, ControlRecord& record, const std::str
     const WidgetId id = WidgetOf(record);
     switch (record.controlType) {
     case ControlType::Combo:
-    case ControlType::Display:
-        for (int v = 0; v <= record.max - record.min; ++v)
-            view.addListItem(id, record.indexValues(static_cast<int16_t>(v)));
+    case ControlType::Display: {
+        const int16_t last = Checked16(record.max - record.min, "list item count");
+        for (int v = 0; v <= last; ++v) view.addListItem(id, record.indexValues(static_cast<int16_t>(v)));
         break;
+    }
     case ControlType::Label:
         view.setText(id, record.caption);
         break;
@@ -64,6 +66,12 @@ void MoveControl(RegisterView& view, int16_t dx, int16_t dy, bool relative, cons
     }
     view.move(id, Checked16(static_cast<long long>(view.left(id)) + dx, "MoveControl"),
               Checked16(static_cast<long long>(view.top(id)) + dy, "MoveControl"));
+}
+
+void MoveControl(const ProgramState& state, int16_t dx, int16_t dy, bool relative)
+{
+    if (!state.currentControl) throw ModelError("MoveControl: there is no current control");
+    MoveControl(state.view, dx, dy, relative, *state.currentControl);
 }
 
 void SetContainer(RegisterView& view, const ControlRecord& record, int16_t page) { view.setPage(WidgetOf(record), page); }

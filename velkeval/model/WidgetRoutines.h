@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "ControlRecord.h"
+#include "ProgramState.h"
 #include "RegisterView.h"
 
 namespace velk {
@@ -28,7 +29,9 @@ void CreateControlView(RegisterView& view, ControlRecord& record, const std::str
 void RemoveControlView(RegisterView& view, const ControlRecord& record);
 
 // relative: moves the widget by (dx, dy); otherwise puts it at (dx, dy).
+// Without a record it moves the currentControl's widget (an error when none).
 void MoveControl(RegisterView& view, int16_t dx, int16_t dy, bool relative, const ControlRecord& record);
+void MoveControl(const ProgramState& state, int16_t dx, int16_t dy, bool relative);
 
 void SetContainer(RegisterView& view, const ControlRecord& record, int16_t page);
 void SetVisible(RegisterView& view, const ControlRecord& record, bool visible);

@@ -56,13 +56,13 @@ TEST(GroupCollection, AddBeforeKeyAndRemoveByPositionOrKey)
     groups.Add(NamedGroup("C"), "c");
     auto b = groups.Add(NamedGroup("B"), "b", "C");
     EXPECT_EQ(b->groupName, "B");
-    groups.Add(NamedGroup("Z"), "", "a");  // before without own key
-    EXPECT_EQ(Names(groups), (std::vector<std::string>{"Z", "A", "B", "C"}));
+    groups.Add(NamedGroup("Z"), "", "a");  // without a key of its own: at the end
+    EXPECT_EQ(Names(groups), (std::vector<std::string>{"A", "B", "C", "Z"}));
     EXPECT_THROW(groups.Add(NamedGroup("Y"), "y", "missing"), ModelError);
 
     groups.Remove("B");
-    EXPECT_EQ(Names(groups), (std::vector<std::string>{"Z", "A", "C"}));
-    groups.Remove(1);
+    EXPECT_EQ(Names(groups), (std::vector<std::string>{"A", "C", "Z"}));
+    groups.Remove(3);
     EXPECT_EQ(Names(groups), (std::vector<std::string>{"A", "C"}));
     EXPECT_THROW(groups.Item("b"), ModelError);  // the key went with the item
     groups.Add(NamedGroup("B2"), "b");           // and may be used again
@@ -80,7 +80,7 @@ TEST(FieldCollection, ItemOfAMissingKeyOrPositionGivesNoField)
     EXPECT_EQ(field->bitIndex, 5);
     EXPECT_EQ(field->size, 2);
     EXPECT_EQ(field->sequence, 12);
-    EXPECT_EQ(&field->ParentGroup(), group.get());
+    EXPECT_EQ(field->ParentGroup(), group);
     EXPECT_EQ(group->childFields.Item("KEY12"), field);
     EXPECT_EQ(group->childFields.Item(1), field);
     EXPECT_EQ(group->childFields.Item("key13"), nullptr);

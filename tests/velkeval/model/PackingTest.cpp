@@ -83,6 +83,12 @@ TEST(BuildValue, IsPlainAdditionSoAnOversizedValueCarries)
     EXPECT_EQ(top->GetValue(0), 496);  // and past 255 at the top of a byte
 }
 
+TEST(BuildValue, SixteenBitOverflowIsAnErrorNotAWrap)
+{
+    auto group = MakeGroup(1, ControlMode::Parallel, {{0, 0, 8, 300}, {0, 7, 1, 300}});
+    EXPECT_THROW(group->BuildValue(), ModelError);  // 300 * 2^7 + 300 passes 32767
+}
+
 TEST(BuildValue, RegisterBytesMustBeAllocated)
 {
     Group group;
@@ -267,11 +273,13 @@ TEST(ValueBox, SetsOneByteFromDecimalText)
 {
     auto group = MakeGroup(2, ControlMode::Series, {{0, 0, 8, 0}, {1, 0, 8, 0}});
     SetBytes(*group, {1, 2});
-    EXPECT_TRUE(group->SetValueBoxByte(1, "200"));
+    EXPECT_EQ(group->SetValueBoxByte(1, "200"), GroupWriteResult::Changed);
     EXPECT_EQ(group->GetValue(1), 200);
-    EXPECT_FALSE(group->SetValueBoxByte(1, "200"));
-    EXPECT_FALSE(group->SetValueBoxByte(1, "&HFF"));  // not decimal: the byte stays
-    EXPECT_FALSE(group->SetValueBoxByte(1, "300"));   // not a byte: the byte stays
+    EXPECT_EQ(group->SetValueBoxByte(1, "200"), GroupWriteResult::Unchanged);
+    EXPECT_EQ(group->SetValueBoxByte(1, "&HFF"), GroupWriteResult::Unchanged);  // not decimal: the byte stays
+    // not a byte: refused, so the caller redraws the box with the byte it holds
+    EXPECT_EQ(group->SetValueBoxByte(1, "300"), GroupWriteResult::Refused);
+    EXPECT_EQ(group->SetValueBoxByte(1, "-1"), GroupWriteResult::Refused);
     EXPECT_EQ(group->GetValue(1), 200);
     EXPECT_EQ(group->GetValue(0), 1);
 }

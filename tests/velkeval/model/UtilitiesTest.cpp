@@ -81,7 +81,7 @@ TEST_F(ModelFixture, NewFieldAttachesToTheCurrentGroup)
     state.currentGroup = AddGroup("10", 1);
     auto field = NewField(state);
     EXPECT_EQ(field->fieldName, "NewField1");
-    EXPECT_EQ(&field->ParentGroup(), state.currentGroup.get());
+    EXPECT_EQ(field->ParentGroup(), state.currentGroup);
     EXPECT_EQ(field->size, 8);
     EXPECT_EQ(field->bitIndex, 0);
     EXPECT_EQ(field->byteIndex, 0);
@@ -191,11 +191,30 @@ TEST(FieldValueRange, MinAndMaxOverTheFieldsAndZeroWithoutFields)
     EXPECT_EQ(MaxFieldValue(group->childFields), 9);
 }
 
-TEST(DeviceRecord, BusAddressReadsTheBinaryDigits)
+TEST(DeviceRecord, AddressBitsFollowThePatternAndRebuildTheAddress)
 {
     DeviceRecord device;
+    device.address = "1001xxx0";
     device.currAddress = "10010110";
     EXPECT_EQ(device.BusAddress(), 0x96);
-    device.currAddress = "00000000";
-    EXPECT_EQ(device.BusAddress(), 0);
+    std::string shown;
+    std::string editable;
+    for (int box = 7; box >= 0; --box) {
+        shown += device.AddressBit(box);
+        editable += device.AddressBitEditable(box) ? 'e' : '-';
+    }
+    EXPECT_EQ(shown, "10010110");
+    EXPECT_EQ(editable, "----eee-");
+
+    device.FlipAddressBit(3);
+    EXPECT_EQ(device.currAddress, "10011110");
+    device.FlipAddressBit(1);
+    EXPECT_EQ(device.currAddress, "10011100");
+    EXPECT_EQ(device.BusAddress(), 0x9C);
+
+    device.currAddress = "10x";  // a short or odd address: missing boxes stay empty
+    EXPECT_EQ(device.AddressBit(0), "");
+    EXPECT_EQ(device.AddressBit(5), "x");
+    device.FlipAddressBit(5);  // anything but "0" becomes "0"
+    EXPECT_EQ(device.currAddress, "100");
 }

@@ -75,7 +75,7 @@ TEST(AddFrame, AppendsAPageAndMakesItTheLast)
     HeadlessRegisterView view;
     view.layout.runningTop = 4200;
     view.AddFrame();
-    EXPECT_EQ(view.layout.pageCount, 2);
+    EXPECT_EQ(view.layout.pageCount(), 2);
     EXPECT_EQ(view.layout.currentPage, 2);
     EXPECT_EQ(view.layout.runningTop, 0);
     EXPECT_EQ(view.layout.pageBottom(2), 0);
@@ -90,6 +90,34 @@ TEST(AddFrame, AppendsAPageAndMakesItTheLast)
     // page -1 is the last page
     const int16_t i = view.AddControl(ControlType::TextBox, false, "fieldA", -1);
     EXPECT_EQ(view.widget({WidgetArray::txtExtra, i}).page, 2);
+    ControlRecord record = Record(ControlType::Label);
+    CreateControlView(view, record, "fieldA", -1);
+    EXPECT_EQ(view.widget(WidgetOf(record)).page, 2);
+
+    view.layout.currentPage = 2;
+    view.layout.RemoveLastPage();
+    EXPECT_EQ(view.layout.pageCount(), 1);
+    EXPECT_EQ(view.layout.currentPage, 1);
+    EXPECT_THROW(view.layout.RemoveLastPage(), ModelError);
+}
+
+TEST(AddControl, NewElementsStartAsTheTemplateWasMadeAndCountersReset)
+{
+    HeadlessRegisterView view;
+    ControlRecord first = Record(ControlType::Combo);
+    first.max = 1;
+    CreateControlView(view, first, "fieldA", 1);
+    SetVisible(view, first, true);
+    view.setText(WidgetOf(first), "typed");
+
+    const int16_t second = view.AddControl(ControlType::Combo, false, "fieldB", 1);
+    const auto& w = view.widget({WidgetArray::combos, second});
+    EXPECT_FALSE(w.visible);  // nothing of element 0's later state is copied
+    EXPECT_EQ(w.text, "");
+    EXPECT_TRUE(w.listItems.empty());
+
+    view.ResetNextIndexes();
+    EXPECT_EQ(view.AddControl(ControlType::TextBox, false, "fieldA", 1), 0);
 }
 
 TEST(AddLine, DrawsTheLineAndDescribesItInAGeneratedRecord)
@@ -161,6 +189,15 @@ TEST(CreateControlView, ListsHoldMaxMinusMinPlusOneItemsFromIndexZero)
     EXPECT_EQ(view.widget(WidgetOf(display)).listItems, (std::vector<std::string>{"zero", "1", "2"}));
 }
 
+TEST(CreateControlView, AListOfMoreThanSixteenBitsOfItemsIsAnError)
+{
+    HeadlessRegisterView view;
+    ControlRecord combo = Record(ControlType::Combo);
+    combo.min = -32768;
+    combo.max = 32767;
+    EXPECT_THROW(CreateControlView(view, combo, "fieldA", 1), ModelError);
+}
+
 TEST(CreateControlView, LabelsScrollBarsAndUpDowns)
 {
     HeadlessRegisterView view;
@@ -227,6 +264,13 @@ TEST(MoveControl, RelativeFromWhereItStandsOrAbsolute)
     EXPECT_EQ(view.widget(WidgetOf(record)).top, 20);
     MoveControl(view, 0, 32000, false, record);
     EXPECT_THROW(MoveControl(view, 0, 1000, true, record), ModelError);  // past 16 bits
+
+    ProgramState state(view);  // without a record: the current control
+    EXPECT_THROW(MoveControl(state, 5, 5, false), ModelError);
+    state.currentControl = std::make_shared<ControlRecord>(record);
+    MoveControl(state, 7, 8, false);
+    EXPECT_EQ(view.widget(WidgetOf(record)).left, 7);
+    EXPECT_EQ(view.widget(WidgetOf(record)).top, 8);
 }
 
 TEST(ColourRoutines, ReadHexTextAndIgnoreTextThatIsNot)
