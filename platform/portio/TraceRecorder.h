@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "AdapterLatch.h"
+#include "Ports.h"
+
+namespace portio {
+
+// Records every port operation of the ports it wraps into a VCD file: the
+// operation (port, value, read or write), the data, status, control and ECP
+// registers as they change, and the I2C lines as wires SCL and SDA, one
+// virtual microsecond per operation. The lines are the board's own when the
+// wrapped ports know them, otherwise those the adapter drives as decoded
+// from the writes (SDA high while its driver is released).
+class TraceRecorder : public Ports {
+public:
+    // Throws PortError when the file cannot be created.
+    TraceRecorder(std::unique_ptr<Ports> inner, const std::string& path);
+    ~TraceRecorder() override;
+    TraceRecorder(const TraceRecorder&) = delete;
+    TraceRecorder& operator=(const TraceRecorder&) = delete;
+
+    void Out2(uint16_t port, uint16_t value) override;
+    uint16_t Inp2(uint16_t port) override;
+    std::optional<BusLines> busLines() override { return inner_->busLines(); }
+
+private:
+    void Record(uint16_t port, uint8_t value, bool write);
+    void Put(const char* text);
+    void PutVector(unsigned value, int width, char id);
+
+    std::unique_ptr<Ports> inner_;
+    std::string path_;
+    std::FILE* file_ = nullptr;
+    uint64_t time_ = 0;
+    AdapterLatch latch_;
+    std::array<int, 6> registers_;  // last value per register, -1 before the first
+    BusLines lines_;
+};
+
+}  // namespace portio
