@@ -84,9 +84,14 @@ BoardState* MapState(const std::string& path)
 {
     const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) throw PortError(SystemError("simulated board " + path));
+    // The mapping keeps the open file alive, so the lock is dropped by hand.
     struct FileCloser {
         int fd;
-        ~FileCloser() { close(fd); }
+        ~FileCloser()
+        {
+            flock(fd, LOCK_UN);
+            close(fd);
+        }
     } closer{fd};
     if (flock(fd, LOCK_EX) != 0) throw PortError(SystemError("simulated board " + path + ": lock"));
     struct stat info {};

@@ -69,6 +69,11 @@ uint16_t TraceRecorder::Inp2(uint16_t port)
     return value;
 }
 
+void TraceRecorder::Flush()
+{
+    if (std::fflush(file_) != 0) throw PortError("port trace " + path_ + ": " + std::strerror(errno));
+}
+
 void TraceRecorder::Put(const char* text)
 {
     if (std::fputs(text, file_) < 0) throw PortError("port trace " + path_ + ": " + std::strerror(errno));

@@ -28,6 +28,9 @@ public:
     uint16_t Inp2(uint16_t port) override;
     std::optional<BusLines> busLines() override { return inner_->busLines(); }
 
+    // Writes out what is buffered, so the file can be read while recording.
+    void Flush();
+
 private:
     void Record(uint16_t port, uint8_t value, bool write);
     void Put(const char* text);
