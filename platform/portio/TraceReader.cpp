@@ -1,5 +1,6 @@
 #include "TraceReader.h"
 
+#include <charconv>
 #include <fstream>
 
 #include "Ports.h"
@@ -7,15 +8,13 @@
 namespace portio {
 namespace {
 
-// A "b0101 x" vector change as its number; false for x or z levels.
-bool VectorValue(const std::string& digits, unsigned& value)
+// The group and bit of a wire identifier, false for none of ours.
+bool WireOf(char id, size_t& group, int& bit)
 {
-    value = 0;
-    for (char digit : digits) {
-        if (digit != '0' && digit != '1') return false;
-        value = value * 2 + static_cast<unsigned>(digit - '0');
-    }
-    return true;
+    for (group = 0; group < trace::GroupCount; ++group)
+        for (bit = 0; bit < trace::Groups[group].width; ++bit)
+            if (trace::WireId(group, bit) == id) return true;
+    return false;
 }
 
 }  // namespace
@@ -30,24 +29,31 @@ std::vector<PortOperation> ReadTrace(const std::string& path)
 
     std::vector<PortOperation> operations;
     PortOperation current;
-    bool inOperation = false;
+    bool inOperation = false;  // a time that dumps the write bit is an operation
     while (std::getline(in, line)) {
         if (line.empty()) continue;
         if (line[0] == '#') {
             if (inOperation) operations.push_back(current);
-            inOperation = std::stoull(line.substr(1)) > 0;
+            uint64_t time = 0;
+            const auto [end, error] = std::from_chars(line.data() + 1, line.data() + line.size(), time);
+            if (error != std::errc() || end != line.data() + line.size())
+                throw PortError("port trace " + path + ": bad time \"" + line + "\"");
+            inOperation = false;
             continue;
         }
-        if (!inOperation) continue;
-        const size_t blank = line.find(' ');
-        unsigned value = 0;
-        if (line[0] == 'b' && blank != std::string::npos && blank + 2 == line.size() &&
-            VectorValue(line.substr(1, blank - 1), value)) {
-            if (line.back() == trace::Port) current.port = static_cast<uint16_t>(value);
-            if (line.back() == trace::Value) current.value = static_cast<uint8_t>(value);
-        } else if (line.size() == 2 && line[1] == trace::Write) {
-            current.write = line[0] == '1';
+        size_t group = 0;
+        int bit = 0;
+        if (line.size() != 2 || (line[0] != '0' && line[0] != '1') || !WireOf(line[1], group, bit))
+            continue;
+        const unsigned level = line[0] == '1' ? 1u : 0u;
+        if (group == trace::Write) {
+            current.write = level != 0;
+            inOperation = true;
         }
+        if (group == trace::Port)
+            current.port = static_cast<uint16_t>((current.port & ~(1u << bit)) | level << bit);
+        if (group == trace::Value)
+            current.value = static_cast<uint8_t>((current.value & ~(1u << bit)) | level << bit);
     }
     if (inOperation) operations.push_back(current);
     return operations;

@@ -5,13 +5,27 @@
 #include <ctime>
 
 #include "PortMap.h"
-#include "TraceFormat.h"
 
 namespace portio {
 namespace {
 
-// Identifiers of the register variables, in PortRegister order.
-constexpr char RegisterIds[] = {'d', 's', 'c', 'f', 'b', 'e'};
+constexpr size_t CountWires()
+{
+    size_t count = 0;
+    for (const trace::Group& group : trace::Groups) count += static_cast<size_t>(group.width);
+    return count;
+}
+static_assert(CountWires() == trace::WireCount);
+
+constexpr size_t RegisterGroup(PortRegister reg)
+{
+    switch (reg) {
+    case PortRegister::Data: return trace::Data;
+    case PortRegister::Status: return trace::Status;
+    case PortRegister::Control: return trace::Control;
+    default: return trace::GroupCount;
+    }
+}
 
 std::string Header()
 {
@@ -22,24 +36,18 @@ std::string Header()
     text += "$version portio port-operation recorder $end\n";
     text += "$comment one port operation per microsecond $end\n";
     text += "$timescale 1us $end\n$scope module lpt $end\n";
-    auto var = [&text](int width, char id, const std::string& name) {
-        text += "$var wire " + std::to_string(width) + " " + id + " " + name + " $end\n";
-    };
-    var(16, trace::Port, "port");
-    var(8, trace::Value, "value");
-    var(1, trace::Write, "write");
-    for (size_t i = 0; i < std::size(RegisterIds); ++i) {
-        std::string name = RegisterName(static_cast<PortRegister>(i));
-        for (char& c : name)
-            if (c == '-') c = '_';
-        var(8, RegisterIds[i], name);
+    for (size_t group = 0; group < trace::GroupCount; ++group) {
+        const trace::Group& g = trace::Groups[group];
+        for (int bit = g.width - 1; bit >= 0; --bit) {
+            const std::string name = g.width == 1 ? g.name : g.name + std::to_string(bit);
+            text += std::string("$var wire 1 ") + trace::WireId(group, bit) + " " + name + " $end\n";
+        }
     }
-    var(1, trace::Scl, "SCL");
-    var(1, trace::Sda, "SDA");
     text += "$upscope $end\n$enddefinitions $end\n#0\n$dumpvars\n";
-    text += "bx p\nbx v\nxw\n";
-    for (char id : RegisterIds) text += std::string("bx ") + id + "\n";
-    text += "1C\n1D\n$end\n";
+    for (size_t group = 0; group < trace::GroupCount; ++group)
+        for (int bit = trace::Groups[group].width - 1; bit >= 0; --bit)
+            text += std::string(group <= trace::Sda ? "1" : "x") + trace::WireId(group, bit) + "\n";
+    text += "$end\n";
     return text;
 }
 
@@ -49,12 +57,19 @@ TraceRecorder::TraceRecorder(std::unique_ptr<Ports> inner, const std::string& pa
     : inner_(std::move(inner)), path_(path), file_(std::fopen(path.c_str(), "w"))
 {
     if (file_ == nullptr) throw PortError("port trace " + path + ": " + std::strerror(errno));
-    registers_.fill(-1);
-    if (auto lines = inner_->busLines()) lines_ = *lines;
+    levels_.fill('x');
+    levels_[static_cast<size_t>(trace::WireId(trace::Scl, 0) - '!')] = '1';
+    levels_[static_cast<size_t>(trace::WireId(trace::Sda, 0) - '!')] = '1';
     Put(Header().c_str());
 }
 
-TraceRecorder::~TraceRecorder() { std::fclose(file_); }
+// The last levels last one more microsecond, so a decoder sees the final
+// STOP; that time carries no write bit, so it is no operation.
+TraceRecorder::~TraceRecorder()
+{
+    std::fprintf(file_, "#%llu\n", static_cast<unsigned long long>(time_ + 1));
+    std::fclose(file_);
+}
 
 void TraceRecorder::Out2(uint16_t port, uint16_t value)
 {
@@ -79,41 +94,36 @@ void TraceRecorder::Put(const char* text)
     if (std::fputs(text, file_) < 0) throw PortError("port trace " + path_ + ": " + std::strerror(errno));
 }
 
-void TraceRecorder::PutVector(unsigned value, int width, char id)
+void TraceRecorder::PutGroup(size_t group, unsigned value, bool always)
 {
-    char text[24];
-    char* out = text;
-    *out++ = 'b';
-    for (int bit = width - 1; bit >= 0; --bit) *out++ = ((value >> bit) & 1) ? '1' : '0';
-    *out++ = ' ';
-    *out++ = id;
-    *out++ = '\n';
-    *out = '\0';
-    Put(text);
+    for (int bit = trace::Groups[group].width - 1; bit >= 0; --bit) {
+        const char id = trace::WireId(group, bit);
+        const char level = ((value >> bit) & 1) ? '1' : '0';
+        char& last = levels_[static_cast<size_t>(id - '!')];
+        if (level == last && !always) continue;
+        last = level;
+        changes_ += level;
+        changes_ += id;
+        changes_ += '\n';
+    }
 }
 
 void TraceRecorder::Record(uint16_t port, uint8_t value, bool write)
 {
-    Put(("#" + std::to_string(++time_) + "\n").c_str());
-    PutVector(port, 16, trace::Port);
-    PutVector(value, 8, trace::Value);
-    Put(write ? "1w\n" : "0w\n");
+    changes_ = "#" + std::to_string(++time_) + "\n";
+    PutGroup(trace::Write, write ? 1 : 0, true);
+    PutGroup(trace::Port, port);
+    PutGroup(trace::Value, value);
 
-    const PortLocation location = LocatePort(port);
-    if (location.reg != PortRegister::Other) {
-        const auto index = static_cast<size_t>(location.reg);
-        if (registers_[index] != value) {
-            registers_[index] = value;
-            PutVector(value, 8, RegisterIds[index]);
-        }
-    }
-    if (write && location.reg == PortRegister::Data) latch_.WriteData(value);
-    if (write && location.reg == PortRegister::Control) latch_.WriteControl(value);
+    const PortRegister reg = LocatePort(port).reg;
+    if (const size_t group = RegisterGroup(reg); group != trace::GroupCount) PutGroup(group, value);
+    if (write && reg == PortRegister::Data) latch_.WriteData(value);
+    if (write && reg == PortRegister::Control) latch_.WriteControl(value);
 
     const BusLines lines = inner_->busLines().value_or(BusLines{latch_.scl, latch_.sdaDrive()});
-    if (lines.scl != lines_.scl) Put(lines.scl ? "1C\n" : "0C\n");
-    if (lines.sda != lines_.sda) Put(lines.sda ? "1D\n" : "0D\n");
-    lines_ = lines;
+    PutGroup(trace::Scl, lines.scl);
+    PutGroup(trace::Sda, lines.sda);
+    Put(changes_.c_str());
 }
 
 }  // namespace portio

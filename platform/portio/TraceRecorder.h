@@ -7,11 +7,12 @@
 
 #include "AdapterLatch.h"
 #include "Ports.h"
+#include "TraceFormat.h"
 
 namespace portio {
 
 // Records every port operation of the ports it wraps into a VCD file: the
-// operation (port, value, read or write), the data, status, control and ECP
+// operation (port, value, read or write), the data, status and control
 // registers as they change, and the I2C lines as wires SCL and SDA, one
 // virtual microsecond per operation. The lines are the board's own when the
 // wrapped ports know them, otherwise those the adapter drives as decoded
@@ -34,15 +35,16 @@ public:
 private:
     void Record(uint16_t port, uint8_t value, bool write);
     void Put(const char* text);
-    void PutVector(unsigned value, int width, char id);
+    // Dumps the bits of a group that changed (all of them when always).
+    void PutGroup(size_t group, unsigned value, bool always = false);
 
     std::unique_ptr<Ports> inner_;
     std::string path_;
     std::FILE* file_ = nullptr;
     uint64_t time_ = 0;
     AdapterLatch latch_;
-    std::array<int, 6> registers_;  // last value per register, -1 before the first
-    BusLines lines_;
+    std::array<char, trace::WireCount> levels_;  // last dumped level per wire: '0', '1' or 'x'
+    std::string changes_;
 };
 
 }  // namespace portio
