@@ -27,17 +27,35 @@ struct BenchBoard {
 const BenchBoard benchBoard;
 
 // Alternating data and control writes, as the link's bus steps are.
-void PortLoop(benchmark::State& state, portio::Ports& ports)
+template <class Out>
+void OutLoop(benchmark::State& state, Out out)
 {
     uint16_t value = 0;
     for (auto _ : state) {
-        ports.Out2(888, static_cast<uint16_t>(28 + (value & 3)));
-        ports.Out2(890, static_cast<uint16_t>(10 + (value & 1)));
+        out(888, static_cast<uint8_t>(28 + (value & 3)));
+        out(890, static_cast<uint8_t>(10 + (value & 1)));
         ++value;
     }
     state.counters["port_ops_per_s"] = benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
                                                           benchmark::Counter::kIsRate);
 }
+
+void PortLoop(benchmark::State& state, portio::Ports& ports)
+{
+    OutLoop(state, [&ports](uint16_t port, uint8_t value) { ports.Out2(port, value); });
+}
+
+// A bit-banged link on the board, connected to the chip at 0x4C.
+struct BoardLink {
+    portio::SimPorts ports{benchBoard.path};
+    velk::ScriptedDialogs dialogs;
+    velk::I2CDevInterface link{dialogs, ports};
+    BoardLink()
+    {
+        link.Configure("LPTPORT", int64_t{888});
+        link.Connect(0x98);
+    }
+};
 
 void PortOpsNull(benchmark::State& state)
 {
@@ -68,14 +86,7 @@ void PortOpsRealPort(benchmark::State& state)
 void SimBoardOperation(benchmark::State& state)
 {
     portio::SimBoard board(benchBoard.path);
-    uint8_t value = 0;
-    for (auto _ : state) {
-        board.Out(888, static_cast<uint8_t>(28 + (value & 3)));
-        board.Out(890, static_cast<uint8_t>(10 + (value & 1)));
-        ++value;
-    }
-    state.counters["port_ops_per_s"] = benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
-                                                          benchmark::Counter::kIsRate);
+    OutLoop(state, [&board](uint16_t port, uint8_t value) { board.Out(port, value); });
 }
 
 // What one WriteByte costs at the port alone: 344 writes and 3 status reads.
@@ -92,13 +103,9 @@ void BareLoopOfOneRegisterWrite(benchmark::State& state)
 
 void WriteByteOnSim(benchmark::State& state)
 {
-    portio::SimPorts ports(benchBoard.path);
-    velk::ScriptedDialogs dialogs;
-    velk::I2CDevInterface link(dialogs, ports);
-    link.Configure("LPTPORT", int64_t{888});
-    link.Connect(0x98);
+    BoardLink board;
     int16_t value = 0;
-    for (auto _ : state) link.WriteByte(0x10, value++ & 0xFF);
+    for (auto _ : state) board.link.WriteByte(0x10, value++ & 0xFF);
     state.counters["register_writes_per_s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
@@ -106,13 +113,9 @@ void WriteByteOnSim(benchmark::State& state)
 // Reading a whole 256-register chip through ReadByte.
 void ReadChipOnSim(benchmark::State& state)
 {
-    portio::SimPorts ports(benchBoard.path);
-    velk::ScriptedDialogs dialogs;
-    velk::I2CDevInterface link(dialogs, ports);
-    link.Configure("LPTPORT", int64_t{888});
-    link.Connect(0x98);
+    BoardLink board;
     for (auto _ : state)
-        for (int16_t reg = 0; reg < 256; ++reg) benchmark::DoNotOptimize(link.ReadByte(reg));
+        for (int16_t reg = 0; reg < 256; ++reg) benchmark::DoNotOptimize(board.link.ReadByte(reg));
     state.counters["register_reads_per_s"] =
         benchmark::Counter(256.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }

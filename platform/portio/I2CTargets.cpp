@@ -59,11 +59,8 @@ void I2CTargets::SclFalls()
         if (reading) {
             SendByte();
         } else {
-            sdaDrive = 1;
             expectPointer = 1;
-            phase = Phase::Write;
-            bitCount = 0;
-            shift = 0;
+            ReceiveByte();
         }
         return;
     case Phase::Write:
@@ -77,10 +74,7 @@ void I2CTargets::SclFalls()
         phase = Phase::WriteAck;
         return;
     case Phase::WriteAck:
-        sdaDrive = 1;
-        phase = Phase::Write;
-        bitCount = 0;
-        shift = 0;
+        ReceiveByte();
         return;
     case Phase::Read:
         if (bitCount < 8) {
@@ -102,6 +96,15 @@ void I2CTargets::SclFalls()
     case Phase::Ignore:
         return;
     }
+}
+
+// Releases SDA and takes the next eight bits the controller sends.
+void I2CTargets::ReceiveByte()
+{
+    sdaDrive = 1;
+    phase = Phase::Write;
+    bitCount = 0;
+    shift = 0;
 }
 
 // Puts bit 7 of the pointed register on SDA; the other bits follow on the

@@ -40,6 +40,7 @@ struct I2CTargets {
     void SclFalls();
 
 private:
+    void ReceiveByte();
     void SendByte();
 };
 
