@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+#include "DevInterface.h"
+#include "DeviceRecord.h"
+#include "Ports.h"
+#include "UserDialogs.h"
+
+namespace velk {
+
+// The link choices of the Options menu.
+enum class LinkType { I2CParallel, I2CComPort, USB };
+enum class LptPort { Lpt1, Lpt2 };
+
+struct LinkOptions {
+    LinkType linkType = LinkType::I2CParallel;
+    LptPort lptPort = LptPort::Lpt1;
+};
+
+// Builds the chosen link, configures it (LPT 1: base 888, LPT 2: 632) and
+// connects it to the device's current address; whether Connect accepted the
+// address is not looked at. The serial and USB links are not built yet:
+// choosing them is a LinkError.
+std::shared_ptr<DevInterface> CreateDevConnection(const LinkOptions& options, const DeviceRecord& device,
+                                                  UserDialogs& dialogs, portio::Ports& ports);
+
+}  // namespace velk

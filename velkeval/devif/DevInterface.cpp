@@ -1,0 +1,53 @@
+#include "DevInterface.h"
+
+#include "Conversions.h"
+
+namespace velk {
+
+void DevInterface::ShouldNotRun() const
+{
+    dialogs_.ShowMessage({"Error", "Error: DevInterface code should not run!", MessageIcon::Exclamation});
+}
+
+bool DevInterface::isConnected() const
+{
+    ShouldNotRun();
+    return false;
+}
+
+void DevInterface::Disconnect() { ShouldNotRun(); }
+
+bool DevInterface::Connect(int16_t)
+{
+    ShouldNotRun();
+    return false;
+}
+
+void DevInterface::WriteBytes(int16_t, std::span<const int16_t>) { ShouldNotRun(); }
+
+void DevInterface::ReadBytes(int16_t, std::span<int16_t>) { ShouldNotRun(); }
+
+void DevInterface::WriteByte(int16_t, int16_t) { ShouldNotRun(); }
+
+uint8_t DevInterface::ReadByte(int16_t)
+{
+    ShouldNotRun();
+    return 0;
+}
+
+void DevInterface::Configure(const std::string&, const SettingValue&) { ShouldNotRun(); }
+
+std::string DevInterface::DevType() const
+{
+    ShouldNotRun();
+    return {};
+}
+
+std::optional<std::string> EightAddressBits(int16_t address)
+{
+    std::string bits = IntToBin(address, 8);
+    if (bits.size() != 8) return std::nullopt;
+    return bits;
+}
+
+}  // namespace velk
