@@ -56,6 +56,22 @@ int InputDecoder::readByte()
 
 int InputDecoder::decode()
 {
+    // A whole UTF-8 sequence inside the chunk is decoded without a refill check per byte.
+    if (encoding_ == Encoding::Utf8 && end_ - pos_ >= 4) {
+        const unsigned char* p = pos_;
+        if (p[0] < 0x80) {
+            pos_ += 1;
+            return p[0];
+        }
+        if (p[0] < 0xE0) {
+            pos_ += 2;
+            return ((p[0] & 0x1F) << 6) | (p[1] & 0x3F);
+        }
+        if (p[0] < 0xF0) {
+            pos_ += 3;
+            return ((p[0] & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+        }
+    }
     const int b0 = readByte();
     if (b0 == kEnd) return kEnd;
     switch (encoding_) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 #include "ByteSource.h"
 
@@ -38,6 +39,40 @@ public:
             }
         }
         return nextSlow();
+    }
+
+    // ASCII bytes for which accept[byte] is set: the longest run of at most
+    // maxLength of them, taken straight from the chunk. Empty whenever
+    // characters were put back or the input is 16-bit; callers then go on
+    // with next(). accept must not admit CR or LF.
+    std::string_view takeAsciiRun(const std::array<bool, 128>& accept, size_t maxLength = SIZE_MAX)
+    {
+        const unsigned char* p = pos_;
+        const unsigned char* end = fastEnd_ && size_t(fastEnd_ - p) > maxLength ? p + maxLength : fastEnd_;
+        while (p < end && *p < 0x80 && accept[*p]) ++p;
+        const std::string_view run(reinterpret_cast<const char*>(pos_), static_cast<size_t>(p - pos_));
+        column_ += static_cast<int32_t>(run.size());
+        pos_ = p;
+        return run;
+    }
+
+    // Skips spaces, tabs, LF and CR LF straight from the chunk; anything
+    // else (a lone CR among them) is left to next().
+    void skipAsciiWhite()
+    {
+        const unsigned char* p = pos_;
+        while (p < fastEnd_) {
+            if (*p == ' ' || *p == '\t') {
+                ++column_;
+                ++p;
+            } else if (*p == '\n' || (*p == '\r' && p + 1 < fastEnd_ && p[1] == '\n')) {
+                p += *p == '\r' ? 2 : 1;
+                advance('\n');
+            } else {
+                break;
+            }
+        }
+        pos_ = p;
     }
 
     // Puts back the character just read (kEnd is ignored: the input stays ended).

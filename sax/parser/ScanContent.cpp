@@ -1,5 +1,7 @@
 #include "Scanner.h"
 
+#include <optional>
+
 namespace sax {
 
 void Scanner::flushText()
@@ -30,6 +32,13 @@ void Scanner::scanElementTree()
     bool pendingSpace = false;  // a collapsed line break, written as " " before the next text
     int brackets = 0;           // "]" read in a row, to catch "]]>"
     for (;;) {
+        const std::string_view run = in_.takeAsciiRun(textRun_);
+        if (!run.empty()) {
+            if (pendingSpace) text_.push_back(u' ');
+            pendingSpace = false;
+            brackets = 0;
+            text_.appendAscii(run);
+        }
         c = in_.next();
         switch (c) {
         case kEnd:
@@ -111,7 +120,8 @@ bool Scanner::scanStartTag(int first)
     OpenElement element{names_.size(), nameLength_, 0, 0, endPrefixes_.size()};
     names_.append(name());
 
-    attributeCount_ = 0;
+    attributeText_.clear();
+    attributeSpans_.clear();
     bool empty = false;
     for (;;) {
         c = skipWhite(c);
@@ -122,52 +132,57 @@ bool Scanner::scanStartTag(int first)
             break;
         }
         if (c == kEnd) raise(ParseError::UnexpectedEnd);
-        if (attributeCount_ == attributes_.size()) {
-            attributes_.emplace_back();
-            attributeColons_.push_back(0);
-        }
-        Attribute& attribute = attributes_[attributeCount_];
         c = readName(c);
-        attribute.rawName.assign(name());
-        attributeColons_[attributeCount_] = nameColon();
-        ++attributeCount_;
+        AttributeSpan span{attributeText_.size(), nameLength_, nameColon(), 0, 0};
+        attributeText_.append(name());
         expect(skipWhite(c), u'=');
-        readAttributeValue(skipWhite(in_.next()), attribute.value);
+        span.valueBegin = attributeText_.size();
+        readAttributeValue(skipWhite(in_.next()), attributeText_);
+        span.valueLength = attributeText_.size() - span.valueBegin;
+        attributeSpans_.push_back(span);
         c = in_.next();
     }
 
+    // The attribute views are made now that attributeText_ no longer grows.
+    const char16_t* text = attributeText_.data();
+    attributes_.resize(attributeSpans_.size());
+    for (size_t i = 0; i < attributeSpans_.size(); ++i) {
+        const AttributeSpan& span = attributeSpans_[i];
+        attributes_[i] = {{}, {}, {text + span.rawBegin, span.rawLength}, {text + span.valueBegin, span.valueLength}};
+    }
     if (settings_.namespaces) {
         resolveNamespaces();
         const std::u16string_view raw = std::u16string_view(names_).substr(element.nameBegin, element.rawLength);
         const std::u16string_view prefix = colon == std::u16string_view::npos ? u"" : raw.substr(0, colon);
-        const std::u16string uri(scopes_.lookup(prefix).value_or(prefix));
+        // The prefix view lies in names_, so it is copied out before names_ grows.
+        const std::optional<std::u16string_view> bound = scopes_.lookup(prefix);
+        const std::u16string unbound(bound ? u"" : prefix);
+        const std::u16string_view uri = bound ? *bound : std::u16string_view(unbound);
         element.localOffset = colon == std::u16string_view::npos ? 0 : colon + 1;
         element.uriLength = uri.size();
         names_.append(uri);
     } else {
         element.localOffset = element.rawLength;
-        for (size_t i = 0; i < attributeCount_; ++i) {
-            attributes_[i].uri.clear();
-            attributes_[i].localName.clear();
-        }
     }
     elements_.push_back(element);
 
     const std::u16string_view names(names_);
     const std::u16string_view raw = names.substr(element.nameBegin, element.rawLength);
     sink_.startElement(names.substr(element.nameBegin + element.rawLength, element.uriLength),
-                       raw.substr(element.localOffset), raw, AttributeList(attributes_.data(), attributeCount_));
+                       raw.substr(element.localOffset), raw, attributes_);
     return empty;
 }
 
 // Prefix declarations first (in attribute order), then every attribute's
-// URI: the binding of its prefix, or the prefix itself when unbound.
+// URI: the binding of its prefix, or the prefix itself when unbound. No
+// binding changes between the lookups and startElement, so the URI views
+// stay valid for that call.
 void Scanner::resolveNamespaces()
 {
     constexpr size_t none = std::u16string_view::npos;
-    for (size_t i = 0; i < attributeCount_; ++i) {
+    for (size_t i = 0; i < attributes_.size(); ++i) {
         const std::u16string_view raw = attributes_[i].rawName;
-        const size_t colon = attributeColons_[i];
+        const size_t colon = attributeSpans_[i].colon;
         std::u16string_view declared;
         if (colon != none && raw.substr(0, colon) == u"xmlns")
             declared = raw.substr(colon + 1);
@@ -176,21 +191,19 @@ void Scanner::resolveNamespaces()
         sink_.startPrefixMapping(declared, attributes_[i].value);
         scopes_.declare(declared, attributes_[i].value);
     }
-    for (size_t i = 0; i < attributeCount_; ++i) {
+    for (size_t i = 0; i < attributes_.size(); ++i) {
         Attribute& attribute = attributes_[i];
-        const std::u16string_view raw = attribute.rawName;
-        const size_t colon = attributeColons_[i];
-        const std::u16string_view prefix = colon == none ? u"" : raw.substr(0, colon);
-        attribute.localName.assign(colon == none ? raw : raw.substr(colon + 1));
-        attribute.uri.assign(scopes_.lookup(prefix).value_or(prefix));
-        if (attribute.uri == NamespaceScope::kXmlnsUri || raw == u"xmlns")
+        const size_t colon = attributeSpans_[i].colon;
+        const std::u16string_view prefix = colon == none ? u"" : attribute.rawName.substr(0, colon);
+        attribute.localName = colon == none ? attribute.rawName : attribute.rawName.substr(colon + 1);
+        attribute.uri = scopes_.lookup(prefix).value_or(prefix);
+        if (attribute.uri == NamespaceScope::kXmlnsUri || attribute.rawName == u"xmlns")
             endPrefixes_.emplace_back(colon == none ? u"" : attribute.localName);
     }
 }
 
 void Scanner::readAttributeValue(int quote, std::u16string& value)
 {
-    value.clear();
     if (!IsQuote(quote)) {
         if (!lenient_ || quote == kEnd || !classes_.isDigit(static_cast<char16_t>(quote)))
             raiseUnlessEnd(quote, ParseError::MalformedMarkup);
@@ -201,7 +214,15 @@ void Scanner::readAttributeValue(int quote, std::u16string& value)
         return;
     }
     bool pendingSpace = false;  // a line break and the white space after it
-    for (int c = in_.next(); c != quote;) {
+    for (;;) {
+        const std::string_view run = in_.takeAsciiRun(valueRun_);
+        if (!run.empty()) {
+            if (pendingSpace) value.push_back(u' ');
+            pendingSpace = false;
+            value.append(run.begin(), run.end());
+        }
+        const int c = in_.next();
+        if (c == quote) return;  // a pending line break just before it is dropped
         switch (c) {
         case kEnd:
             raise(ParseError::UnexpectedEnd);
@@ -209,8 +230,8 @@ void Scanner::readAttributeValue(int quote, std::u16string& value)
             raise(ParseError::LessThanInAttributeValue, u"The character '<' is not allowed in an attribute value");
         case '\n':
             pendingSpace = true;
-            c = skipWhite(in_.next());
-            continue;  // dropped if the closing quote follows
+            in_.unread(skipWhite(in_.next()));
+            continue;
         case '&': {
             const std::u16string_view replacement = scanReference();
             if (pendingSpace) value.push_back(u' ');
@@ -222,7 +243,6 @@ void Scanner::readAttributeValue(int quote, std::u16string& value)
             value.push_back(static_cast<char16_t>(c));
         }
         pendingSpace = false;
-        c = in_.next();
     }
 }
 

@@ -228,12 +228,14 @@ void Scanner::scanAttlistDecl()
             c = readName(in_.next());
             const std::u16string_view keyword = name();
             if (keyword == u"FIXED") {
+                scratchValue_.clear();
                 readAttributeValue(skipWhite(c), scratchValue_);
                 c = in_.next();
             } else if (keyword != u"REQUIRED" && keyword != u"IMPLIED") {
                 raise(ParseError::MalformedMarkup);
             }
         } else if (IsQuote(c)) {
+            scratchValue_.clear();
             readAttributeValue(c, scratchValue_);
             c = in_.next();
         } else {

@@ -8,6 +8,16 @@ Scanner::Scanner(const ParserSettings& settings, ContentSink& sink, InputDecoder
                  std::u16string& encodingName)
     : settings_(settings), sink_(sink), in_(input), classes_(classes), encodingName_(encodingName)
 {
+    for (char16_t c = 0; c < nameRun_.size(); ++c) nameRun_[c] = classes_.isNameChar(c);
+}
+
+Scanner::AsciiSet Scanner::AsciiExcept(std::u16string_view excluded)
+{
+    AsciiSet set;
+    set.fill(true);
+    set['\n'] = set['\r'] = false;  // line ends need the decoder's folding and counting
+    for (char16_t c : excluded) set[c] = false;
+    return set;
 }
 
 void Scanner::raise(ParseError code, std::u16string message)
@@ -24,7 +34,10 @@ void Scanner::raiseUnlessEnd(int c, ParseError code, std::u16string message)
 
 int Scanner::skipWhite(int c)
 {
-    while (IsWhite(c)) c = in_.next();
+    while (IsWhite(c)) {
+        in_.skipAsciiWhite();
+        c = in_.next();
+    }
     return c;
 }
 
@@ -55,9 +68,15 @@ int Scanner::collectNameChars(int c)
 {
     nameLength_ = 0;
     while (isNameChar(c)) {
+        // One character past the limit is read, as if one at a time, before the error.
         if (nameLength_ == kMaxNameLength)
             raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
         name_[nameLength_++] = static_cast<char16_t>(c);
+        const std::string_view run = in_.takeAsciiRun(nameRun_, kMaxNameLength + 1 - nameLength_);
+        if (nameLength_ + run.size() > kMaxNameLength)
+            raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
+        std::copy(run.begin(), run.end(), name_ + nameLength_);
+        nameLength_ += run.size();
         c = in_.next();
     }
     return c;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,6 +34,8 @@ public:
 
 private:
     static constexpr int kEnd = InputDecoder::kEnd;
+    using AsciiSet = std::array<bool, 128>;
+    static AsciiSet AsciiExcept(std::u16string_view excluded);
 
     // An element whose end has not been seen; its names live in names_.
     struct OpenElement {
@@ -75,6 +78,7 @@ private:
     // ScanContent.cpp: elements and character data.
     void scanElementTree();
     bool scanStartTag(int first);  // true for an empty-element tag
+    // Appends the value that starts with the quote to `value`.
     void readAttributeValue(int quote, std::u16string& value);
     void resolveNamespaces();
     void closeElement();
@@ -115,12 +119,25 @@ private:
     size_t nameLength_ = 0;
     char16_t referenceChar_ = 0;
 
+    // ASCII runs the decoder may hand over in one piece.
+    AsciiSet nameRun_{};
+    const AsciiSet textRun_ = AsciiExcept(u"<&]>");
+    const AsciiSet valueRun_ = AsciiExcept(u"<&\"'");
+
     std::vector<OpenElement> elements_;
     std::u16string names_;
     std::vector<std::u16string> endPrefixes_;
-    std::vector<Attribute> attributes_;
-    std::vector<size_t> attributeColons_;
-    size_t attributeCount_ = 0;
+    // Where an attribute of the start tag being read lies in attributeText_.
+    struct AttributeSpan {
+        size_t rawBegin;
+        size_t rawLength;
+        size_t colon;  // in the raw name, or npos
+        size_t valueBegin;
+        size_t valueLength;
+    };
+    std::u16string attributeText_;  // every raw name and value of the start tag
+    std::vector<AttributeSpan> attributeSpans_;
+    std::vector<Attribute> attributes_;  // views handed to startElement
     std::u16string scratchValue_;  // attribute defaults in the internal subset
 };
 

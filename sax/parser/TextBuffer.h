@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -27,6 +28,12 @@ public:
         if (size_ + text.size() > capacity_) grow(size_ + text.size());
         if (!text.empty()) std::memcpy(data_.get() + size_, text.data(), text.size() * sizeof(char16_t));
         size_ += text.size();
+    }
+    void appendAscii(std::string_view bytes)
+    {
+        if (size_ + bytes.size() > capacity_) grow(size_ + bytes.size());
+        std::copy(bytes.begin(), bytes.end(), data_.get() + size_);
+        size_ += bytes.size();
     }
     // Drops the last `count` characters (count <= size()).
     void truncate(size_t count) { size_ -= count; }
