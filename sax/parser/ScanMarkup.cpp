@@ -2,52 +2,45 @@
 
 namespace sax {
 
-// After "<!--": the text up to "--", which must be followed by ">".
-void Scanner::scanComment()
+// Collects text into markup_ up to `mark` followed by `follower` (both
+// consumed); a lone mark is kept. Every character must be an XML Char,
+// except in lenient mode.
+void Scanner::collectMarkupText(char16_t mark, char16_t follower, ParseError invalid, std::u16string_view what)
 {
     markup_.clear();
     for (int c = in_.next();;) {
         if (c == kEnd) raise(ParseError::UnexpectedEnd);
-        if (c == '-') {
+        if (c == mark) {
             const int following = in_.next();
-            if (following == '-') {
-                expect(in_.next(), u'>');
-                break;
-            }
-            markup_.push_back(u'-');
+            if (following == follower) return;
+            markup_.push_back(mark);
             c = following;
             continue;
         }
         if (!lenient_ && !isXmlChar(c))
-            raise(ParseError::InvalidCommentCharacter, u"Comment contains invalid character '" + Text(c) + u"'");
+            raise(invalid, std::u16string(what) + u" contains invalid character '" + Text(c) + u"'");
         markup_.push_back(static_cast<char16_t>(c));
         c = in_.next();
     }
+}
+
+// After "<!--": the text up to "--", which must be followed by ">".
+void Scanner::scanComment()
+{
+    collectMarkupText(u'-', u'-', ParseError::InvalidCommentCharacter, u"Comment");
+    expect(in_.next(), u'>');
     sink_.comment(markup_.view());
 }
 
 // After "<?": the target, then "?>" or one space and the data up to "?>".
 void Scanner::scanProcessingInstruction()
 {
-    int c = readName(in_.next());
-    markup_.clear();
+    const int c = readName(in_.next());
     if (c == '?') {
         expect(in_.next(), u'>');
+        markup_.clear();
     } else if (c == ' ') {
-        for (c = in_.next();;) {
-            if (c == kEnd) raise(ParseError::UnexpectedEnd);
-            if (c == '?') {
-                const int following = in_.next();
-                if (following == '>') break;
-                markup_.push_back(u'?');
-                c = following;
-                continue;
-            }
-            if (!lenient_ && !isXmlChar(c))
-                raise(ParseError::InvalidPICharacter, u"PI contains invalid character '" + Text(c) + u"'");
-            markup_.push_back(static_cast<char16_t>(c));
-            c = in_.next();
-        }
+        collectMarkupText(u'?', u'>', ParseError::InvalidPICharacter, u"PI");
     } else {
         raiseUnlessEnd(c, ParseError::MalformedMarkup);  // a tab or line break after the target, for one
     }

@@ -87,6 +87,7 @@ private:
     void skipWhiteInContent();
 
     // ScanMarkup.cpp: comments, processing instructions, CDATA sections.
+    void collectMarkupText(char16_t mark, char16_t follower, ParseError invalid, std::u16string_view what);
     void scanComment();
     void scanProcessingInstruction();
     void scanCdata(bool pendingSpace);
