@@ -7,12 +7,12 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
-#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -140,8 +140,15 @@ std::optional<std::string> DeliberateDivergence(const std::string& bytes)
     if (bytes.size() > 5 && bytes.compare(0, 5, "<?xml") == 0 && bytes[5] != ' ' && bytes[5] != '\t' &&
         bytes[5] != '\n' && bytes[5] != '\r')
         return "opens with a PI whose target starts with xml";
-    static const std::regex piTargetThenBreak(R"(<\?[A-Za-z_:][-A-Za-z0-9._:]*[\t\r\n])");
-    if (std::regex_search(bytes, piTargetThenBreak)) return "a PI target followed by a tab or line break";
+    const auto isNameByte = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || std::string_view("-._:").find(c) != std::string_view::npos;
+    };
+    for (size_t at = bytes.find("<?"); at != std::string::npos; at = bytes.find("<?", at + 2)) {
+        size_t end = at + 2;
+        while (end < bytes.size() && isNameByte(bytes[end])) ++end;
+        if (end > at + 2 && end < bytes.size() && (bytes[end] == '\t' || bytes[end] == '\r' || bytes[end] == '\n'))
+            return "a PI target followed by a tab or line break";
+    }
     return std::nullopt;
 }
 
