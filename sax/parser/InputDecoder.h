@@ -57,8 +57,9 @@ public:
     }
 
     // Skips spaces, tabs, LF and CR LF straight from the chunk; anything
-    // else (a lone CR among them) is left to next().
-    void skipAsciiWhite()
+    // else (a lone CR among them) is left to next(). True when it stopped
+    // before a character that is certainly no white space.
+    bool skipAsciiWhite()
     {
         const unsigned char* p = pos_;
         while (p < fastEnd_) {
@@ -73,6 +74,7 @@ public:
             }
         }
         pos_ = p;
+        return p < fastEnd_ && *p != '\r';
     }
 
     // Puts back the character just read (kEnd is ignored: the input stays ended).

@@ -13,6 +13,7 @@ void Scanner::flushText()
 
 void Scanner::skipWhiteInContent()
 {
+    if (in_.skipAsciiWhite()) return;  // no need to read and put back what follows
     in_.unread(skipWhite(in_.next()));
 }
 
