@@ -20,7 +20,6 @@ public:
     void declare(std::u16string_view prefix, std::u16string_view uri);
     // Searches from the innermost scope outwards; "xmlns" is always bound.
     std::optional<std::u16string_view> lookup(std::u16string_view prefix) const;
-    size_t depth() const { return scopeStarts_.size(); }
 
 private:
     std::unordered_map<std::u16string, std::vector<std::u16string>> bindings_;
