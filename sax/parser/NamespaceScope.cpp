@@ -1,0 +1,38 @@
+#include "NamespaceScope.h"
+
+#include <stdexcept>
+
+namespace sax {
+
+void NamespaceScope::push() { scopeStarts_.push_back(declaredPrefixes_.size()); }
+
+void NamespaceScope::pop()
+{
+    if (scopeStarts_.empty()) throw std::logic_error("NamespaceScope::pop on an empty stack");
+    while (declaredPrefixes_.size() > scopeStarts_.back()) {
+        bindings_.find(*declaredPrefixes_.back())->second.pop_back();
+        declaredPrefixes_.pop_back();
+    }
+    scopeStarts_.pop_back();
+}
+
+void NamespaceScope::declare(std::u16string_view prefix, std::u16string_view uri)
+{
+    if (scopeStarts_.empty()) throw std::logic_error("NamespaceScope::declare without an open scope");
+    // Map nodes never move, so the key's address stays valid for the undo list.
+    const auto it = bindings_.try_emplace(std::u16string(prefix)).first;
+    it->second.emplace_back(uri);
+    declaredPrefixes_.push_back(&it->first);
+}
+
+std::optional<std::u16string_view> NamespaceScope::lookup(std::u16string_view prefix) const
+{
+    if (!bindings_.empty()) {
+        const auto it = bindings_.find(std::u16string(prefix));
+        if (it != bindings_.end() && !it->second.empty()) return std::u16string_view(it->second.back());
+    }
+    if (prefix == u"xmlns") return kXmlnsUri;
+    return std::nullopt;
+}
+
+}  // namespace sax

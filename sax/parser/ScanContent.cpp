@@ -1,0 +1,274 @@
+#include "Scanner.h"
+
+#include <optional>
+
+namespace sax {
+
+void Scanner::flushText()
+{
+    if (text_.empty()) return;
+    sink_.characters(text_.view(), 0, static_cast<int32_t>(text_.size()));
+    text_.clear();
+}
+
+void Scanner::skipWhiteInContent()
+{
+    if (in_.skipAsciiWhite()) return;  // no need to read and put back what follows
+    in_.unread(skipWhite(in_.next()));
+}
+
+// The root element and everything inside it. Nesting is kept in elements_,
+// so a deep document uses heap memory, not the native stack.
+void Scanner::scanElementTree()
+{
+    int c = in_.next();
+    if (!isNameChar(c)) raise(ParseError::ExpectingNameChar, u"Expecting name char for element");
+    if (scanStartTag(c)) {
+        closeElement();
+        skipWhiteInContent();
+        return;
+    }
+    const bool preserveSpace = settings_.preserveSpace;
+    if (!preserveSpace) skipWhiteInContent();
+    bool pendingSpace = false;  // a collapsed line break, written as " " before the next text
+    int brackets = 0;           // "]" read in a row, to catch "]]>"
+    for (;;) {
+        const std::string_view run = in_.takeAsciiRun(textRun_);
+        if (!run.empty()) {
+            if (pendingSpace) text_.push_back(u' ');
+            pendingSpace = false;
+            brackets = 0;
+            text_.appendAscii(run);
+        }
+        c = in_.next();
+        switch (c) {
+        case kEnd:
+            raise(ParseError::ExpectingElementContent, u"Expecting element content");
+        case '\n':
+            brackets = 0;
+            if (preserveSpace) {
+                text_.push_back(u'\n');
+            } else {
+                skipWhiteInContent();
+                pendingSpace = true;
+            }
+            continue;
+        case '&': {
+            brackets = 0;
+            const std::u16string_view replacement = scanReference();
+            if (pendingSpace) text_.push_back(u' ');
+            pendingSpace = false;
+            text_.append(replacement);
+            continue;
+        }
+        case '<':
+            break;
+        case '>':
+            if (brackets >= 2)
+                raise(ParseError::CdataEndInContent, u"Character sequence ']]>' not allowed in element content");
+            [[fallthrough]];
+        default:
+            brackets = c == ']' ? brackets + 1 : 0;
+            if (pendingSpace) text_.push_back(u' ');
+            pendingSpace = false;
+            text_.push_back(static_cast<char16_t>(c));
+            continue;
+        }
+
+        // Markup: the text so far goes out, a pending space goes only into merged CDATA text.
+        flushText();
+        const bool spaceBeforeMarkup = pendingSpace;
+        pendingSpace = false;
+        brackets = 0;
+        c = in_.next();
+        if (c == '/') {
+            scanEndTag();
+            if (elements_.empty()) return;
+            if (!preserveSpace) skipWhiteInContent();
+        } else if (c == '?') {
+            scanProcessingInstruction();
+        } else if (c == '!') {
+            c = in_.next();
+            if (c == kEnd) raise(ParseError::ExpectingCommentOrCdata, u"Expecting start of comment or CDATA");
+            if (c == '-') {
+                expect(in_.next(), u'-');
+                scanComment();
+            } else {
+                expect(c, u'[');
+                expectWord(u"CDATA[");
+                scanCdata(spaceBeforeMarkup);
+            }
+        } else if (c == kEnd) {
+            raise(ParseError::ExpectingElementContent, u"Expecting element content");
+        } else if (!isNameChar(c)) {
+            raise(ParseError::ExpectingNameChar, u"Expecting name char for element");
+        } else if (scanStartTag(c)) {
+            closeElement();
+            skipWhiteInContent();  // even when white space is preserved
+        } else if (!preserveSpace) {
+            skipWhiteInContent();
+        }
+    }
+}
+
+// Reads a start tag from its name on and fires startElement; the element is
+// then open in elements_. Returns true for an empty-element tag.
+bool Scanner::scanStartTag(int first)
+{
+    if (settings_.namespaces) scopes_.push();
+    int c = readName(first);
+    const size_t colon = nameColon();
+    OpenElement element{names_.size(), nameLength_, 0, 0, endPrefixes_.size()};
+    names_.append(name());
+
+    attributeText_.clear();
+    attributeSpans_.clear();
+    bool empty = false;
+    for (;;) {
+        c = skipWhite(c);
+        if (c == '>') break;
+        if (c == '/') {
+            expect(in_.next(), u'>');
+            empty = true;
+            break;
+        }
+        if (c == kEnd) raise(ParseError::UnexpectedEnd);
+        c = readName(c);
+        AttributeSpan span{attributeText_.size(), nameLength_, nameColon(), 0, 0};
+        attributeText_.append(name());
+        expect(skipWhite(c), u'=');
+        span.valueBegin = attributeText_.size();
+        readAttributeValue(skipWhite(in_.next()), attributeText_);
+        span.valueLength = attributeText_.size() - span.valueBegin;
+        attributeSpans_.push_back(span);
+        c = in_.next();
+    }
+
+    // The attribute views are made now that attributeText_ no longer grows.
+    const char16_t* text = attributeText_.data();
+    attributes_.resize(attributeSpans_.size());
+    for (size_t i = 0; i < attributeSpans_.size(); ++i) {
+        const AttributeSpan& span = attributeSpans_[i];
+        attributes_[i] = {{}, {}, {text + span.rawBegin, span.rawLength}, {text + span.valueBegin, span.valueLength}};
+    }
+    if (settings_.namespaces) {
+        resolveNamespaces();
+        const std::u16string_view raw = std::u16string_view(names_).substr(element.nameBegin, element.rawLength);
+        const std::u16string_view prefix = colon == std::u16string_view::npos ? u"" : raw.substr(0, colon);
+        // The prefix view lies in names_, so it is copied out before names_ grows.
+        const std::optional<std::u16string_view> bound = scopes_.lookup(prefix);
+        const std::u16string unbound(bound ? u"" : prefix);
+        const std::u16string_view uri = bound ? *bound : std::u16string_view(unbound);
+        element.localOffset = colon == std::u16string_view::npos ? 0 : colon + 1;
+        element.uriLength = uri.size();
+        names_.append(uri);
+    } else {
+        element.localOffset = element.rawLength;
+    }
+    elements_.push_back(element);
+
+    const std::u16string_view names(names_);
+    const std::u16string_view raw = names.substr(element.nameBegin, element.rawLength);
+    sink_.startElement(names.substr(element.nameBegin + element.rawLength, element.uriLength),
+                       raw.substr(element.localOffset), raw, attributes_);
+    return empty;
+}
+
+// Prefix declarations first (in attribute order), then every attribute's
+// URI: the binding of its prefix, or the prefix itself when unbound. No
+// binding changes between the lookups and startElement, so the URI views
+// stay valid for that call.
+void Scanner::resolveNamespaces()
+{
+    constexpr size_t none = std::u16string_view::npos;
+    for (size_t i = 0; i < attributes_.size(); ++i) {
+        const std::u16string_view raw = attributes_[i].rawName;
+        const size_t colon = attributeSpans_[i].colon;
+        std::u16string_view declared;
+        if (colon != none && raw.substr(0, colon) == u"xmlns")
+            declared = raw.substr(colon + 1);
+        else if (raw != u"xmlns")
+            continue;
+        sink_.startPrefixMapping(declared, attributes_[i].value);
+        scopes_.declare(declared, attributes_[i].value);
+    }
+    for (size_t i = 0; i < attributes_.size(); ++i) {
+        Attribute& attribute = attributes_[i];
+        const size_t colon = attributeSpans_[i].colon;
+        const std::u16string_view prefix = colon == none ? u"" : attribute.rawName.substr(0, colon);
+        attribute.localName = colon == none ? attribute.rawName : attribute.rawName.substr(colon + 1);
+        attribute.uri = scopes_.lookup(prefix).value_or(prefix);
+        if (attribute.uri == NamespaceScope::kXmlnsUri || attribute.rawName == u"xmlns")
+            endPrefixes_.emplace_back(colon == none ? u"" : attribute.localName);
+    }
+}
+
+void Scanner::readAttributeValue(int quote, std::u16string& value)
+{
+    if (!IsQuote(quote)) {
+        if (!lenient_ || quote == kEnd || !classes_.isDigit(static_cast<char16_t>(quote)))
+            raiseUnlessEnd(quote, ParseError::MalformedMarkup);
+        int c = quote;
+        for (; c != kEnd && classes_.isDigit(static_cast<char16_t>(c)); c = in_.next())
+            value.push_back(static_cast<char16_t>(c));
+        in_.unread(c);
+        return;
+    }
+    bool pendingSpace = false;  // a line break and the white space after it
+    for (;;) {
+        const std::string_view run = in_.takeAsciiRun(valueRun_);
+        if (!run.empty()) {
+            if (pendingSpace) value.push_back(u' ');
+            pendingSpace = false;
+            value.append(run.begin(), run.end());
+        }
+        const int c = in_.next();
+        if (c == quote) return;  // a pending line break just before it is dropped
+        switch (c) {
+        case kEnd:
+            raise(ParseError::UnexpectedEnd);
+        case '<':
+            raise(ParseError::LessThanInAttributeValue, u"The character '<' is not allowed in an attribute value");
+        case '\n':
+            pendingSpace = true;
+            in_.unread(skipWhite(in_.next()));
+            continue;
+        case '&': {
+            const std::u16string_view replacement = scanReference();
+            if (pendingSpace) value.push_back(u' ');
+            value.append(replacement);
+            break;
+        }
+        default:
+            if (pendingSpace) value.push_back(u' ');
+            value.push_back(static_cast<char16_t>(c));
+        }
+        pendingSpace = false;
+    }
+}
+
+void Scanner::scanEndTag()
+{
+    const int c = skipWhite(readName(in_.next()));
+    expect(c, u'>', ParseError::ExpectingEndTagClose, u"Expecting chGREATER_THAN for element end tag");
+    const OpenElement& element = elements_.back();
+    if (name() != std::u16string_view(names_).substr(element.nameBegin, element.rawLength))
+        raise(ParseError::EndTagMismatch, u"End tag does not match start tag");
+    closeElement();
+}
+
+void Scanner::closeElement()
+{
+    const OpenElement element = elements_.back();
+    const std::u16string_view names(names_);
+    const std::u16string_view raw = names.substr(element.nameBegin, element.rawLength);
+    sink_.endElement(names.substr(element.nameBegin + element.rawLength, element.uriLength),
+                     raw.substr(element.localOffset), raw);
+    for (size_t i = element.endPrefixBegin; i < endPrefixes_.size(); ++i) sink_.endPrefixMapping(endPrefixes_[i]);
+    endPrefixes_.resize(element.endPrefixBegin);
+    if (settings_.namespaces) scopes_.pop();
+    names_.resize(element.nameBegin);
+    elements_.pop_back();
+}
+
+}  // namespace sax

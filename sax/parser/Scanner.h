@@ -1,0 +1,145 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "AXMLParserException.h"
+#include "Attribute.h"
+#include "CharClassTable.h"
+#include "ContentSink.h"
+#include "EntityTable.h"
+#include "InputDecoder.h"
+#include "NamespaceScope.h"
+#include "ParserSettings.h"
+#include "TextBuffer.h"
+
+namespace sax {
+
+// The grammar of one parse, run by ParserCore. Elements nest through an
+// explicit stack, never through native recursion, so depth costs heap memory
+// only. Every error raises AXMLParserException after setting message().
+class Scanner {
+public:
+    static constexpr size_t kMaxNameLength = 511;
+
+    Scanner(const ParserSettings& settings, ContentSink& sink, InputDecoder& input, const CharClassTable& classes,
+            std::u16string& encodingName);
+
+    // The whole document, from startDocument to endDocument.
+    void run();
+    const std::u16string& message() const { return message_; }
+
+private:
+    static constexpr int kEnd = InputDecoder::kEnd;
+    using AsciiSet = std::array<bool, 128>;
+    static AsciiSet AsciiExcept(std::u16string_view excluded);
+
+    // An element whose end has not been seen; its names live in names_.
+    struct OpenElement {
+        size_t nameBegin;       // raw name, then the URI
+        size_t rawLength;
+        size_t localOffset;     // the local name is the raw name from here on
+        size_t uriLength;
+        size_t endPrefixBegin;  // its prefixes to end, in endPrefixes_
+    };
+
+    // Scanner.cpp: raising, character tests, names, small lexical helpers.
+    [[noreturn]] void raise(ParseError code, std::u16string message = {});
+    [[noreturn]] void raiseUnlessEnd(int c, ParseError code, std::u16string message = {});
+    static std::u16string Text(int c) { return std::u16string(1, static_cast<char16_t>(c)); }
+    static bool IsWhite(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+    static bool IsQuote(int c) { return c == '"' || c == '\''; }
+    bool isNameChar(int c) const { return c >= 0 && classes_.isNameChar(static_cast<char16_t>(c)); }
+    bool isXmlChar(int c) const { return classes_.isChar(static_cast<char16_t>(c)); }
+    int skipWhite(int c);
+    void expect(int c, char16_t wanted, ParseError code = ParseError::MalformedMarkup, std::u16string message = {});
+    // Reads the rest of a keyword whose first letter has been read.
+    void expectWord(std::u16string_view rest, ParseError code = ParseError::MalformedMarkup, std::u16string message = {});
+    // True and consumed when the input continues with `word`, else nothing is consumed.
+    bool lookingAt(std::u16string_view word);
+    // Reads a name starting with c into the name buffer; returns the character after it.
+    int readName(int c);
+    // The same for a name token, which may start with any name character.
+    int readNameToken(int c);
+    int collectNameChars(int c);
+    std::u16string_view name() const { return {name_, nameLength_}; }
+    size_t nameColon() const;
+    char16_t scanCharacterReference();
+    // After "&": the reference's replacement text.
+    std::u16string_view scanReference();
+
+    // ScanDocument.cpp: prolog and epilog.
+    void scanXmlDeclaration();
+    void scanMiscItems();
+
+    // ScanContent.cpp: elements and character data.
+    void scanElementTree();
+    bool scanStartTag(int first);  // true for an empty-element tag
+    // Appends the value that starts with the quote to `value`.
+    void readAttributeValue(int quote, std::u16string& value);
+    void resolveNamespaces();
+    void closeElement();
+    void scanEndTag();
+    void flushText();
+    void skipWhiteInContent();
+
+    // ScanMarkup.cpp: comments, processing instructions, CDATA sections.
+    void collectMarkupText(char16_t mark, char16_t follower, ParseError invalid, std::u16string_view what);
+    void scanComment();
+    void scanProcessingInstruction();
+    void scanCdata(bool pendingSpace);
+
+    // ScanDtd.cpp: the document type declaration and its internal subset.
+    void scanDoctype();
+    void scanInternalSubset();
+    int scanExternalId(int c, bool systemLiteralOptional);
+    int skipLiteral(int quote);
+    void scanEntityDecl();
+    void scanElementDecl();
+    int scanContentModel();
+    void scanAttlistDecl();
+    int scanEnumeration();
+    void scanNotationDecl();
+
+    const ParserSettings settings_;
+    ContentSink& sink_;
+    InputDecoder& in_;
+    const CharClassTable& classes_;
+    std::u16string& encodingName_;
+    std::u16string message_;
+    bool lenient_ = false;
+
+    EntityTable entities_;
+    NamespaceScope scopes_;
+    TextBuffer text_;    // character data of the content being read
+    TextBuffer markup_;  // comment, PI data and separate CDATA text
+    char16_t name_[kMaxNameLength + 1];
+    size_t nameLength_ = 0;
+    char16_t referenceChar_ = 0;
+
+    // ASCII runs the decoder may hand over in one piece.
+    AsciiSet nameRun_{};
+    const AsciiSet textRun_ = AsciiExcept(u"<&]>");
+    const AsciiSet valueRun_ = AsciiExcept(u"<&\"'");
+
+    std::vector<OpenElement> elements_;
+    std::u16string names_;
+    std::vector<std::u16string> endPrefixes_;
+    // Where an attribute of the start tag being read lies in attributeText_.
+    struct AttributeSpan {
+        size_t rawBegin;
+        size_t rawLength;
+        size_t colon;  // in the raw name, or npos
+        size_t valueBegin;
+        size_t valueLength;
+    };
+    std::u16string attributeText_;  // every raw name and value of the start tag
+    std::vector<AttributeSpan> attributeSpans_;
+    std::vector<Attribute> attributes_;  // views handed to startElement
+    std::u16string scratchValue_;  // attribute defaults in the internal subset
+};
+
+}  // namespace sax

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string_view>
+
+namespace sax {
+
+// A growing run of 16-bit characters: starts at 1,024 and doubles when full,
+// so its size follows the longest run it has held, never the document.
+class TextBuffer {
+public:
+    static constexpr size_t kInitialCapacity = 1024;
+
+    TextBuffer() : data_(new char16_t[kInitialCapacity]), capacity_(kInitialCapacity) {}
+
+    void push_back(char16_t c)
+    {
+        if (size_ == capacity_) grow(size_ + 1);
+        data_[size_++] = c;
+    }
+    void append(std::u16string_view text)
+    {
+        if (size_ + text.size() > capacity_) grow(size_ + text.size());
+        if (!text.empty()) std::memcpy(data_.get() + size_, text.data(), text.size() * sizeof(char16_t));
+        size_ += text.size();
+    }
+    void appendAscii(std::string_view bytes)
+    {
+        if (size_ + bytes.size() > capacity_) grow(size_ + bytes.size());
+        std::copy(bytes.begin(), bytes.end(), data_.get() + size_);
+        size_ += bytes.size();
+    }
+    // Drops the last `count` characters (count <= size()).
+    void truncate(size_t count) { size_ -= count; }
+    void clear() { size_ = 0; }
+    bool empty() const { return size_ == 0; }
+    size_t size() const { return size_; }
+    size_t capacity() const { return capacity_; }
+    std::u16string_view view() const { return {data_.get(), size_}; }
+
+private:
+    void grow(size_t needed)
+    {
+        size_t capacity = capacity_;
+        while (capacity < needed) {
+            if (capacity > SIZE_MAX / 2 / sizeof(char16_t)) throw std::bad_alloc();
+            capacity *= 2;
+        }
+        std::unique_ptr<char16_t[]> data(new char16_t[capacity]);
+        std::memcpy(data.get(), data_.get(), size_ * sizeof(char16_t));
+        data_ = std::move(data);
+        capacity_ = capacity;
+    }
+
+    std::unique_ptr<char16_t[]> data_;
+    size_t size_ = 0;
+    size_t capacity_;
+};
+
+}  // namespace sax
