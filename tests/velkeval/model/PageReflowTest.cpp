@@ -135,7 +135,7 @@ TEST_F(Paging, RebuildingTheBandsAfterDestroyMovesTheFollowingOnes)
     for (const std::string address : {"10", "11", "12"}) {  // y 0, 750, 1500
         auto group = device.AddGroup("R" + address, address);
         boxes.push_back(device.AddControl(*device.AddField(group, "F" + address, 0, 4, 4), ControlType::TextBox, 0, 15));
-        device.AddField(group, "G" + address, 0, 0, 4);
+        device.AddField(group, "G" + address, 0, 1, 3);
         device.Load(*group);
         groups.push_back(group);
     }
