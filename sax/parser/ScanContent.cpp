@@ -145,7 +145,7 @@ bool Scanner::scanStartTag(int first)
     }
 
     // The attribute views are made now that attributeText_ no longer grows.
-    const char16_t* text = attributeText_.data();
+    const char16_t* text = attributeText_.view().data();
     attributes_.resize(attributeSpans_.size());
     for (size_t i = 0; i < attributeSpans_.size(); ++i) {
         const AttributeSpan& span = attributeSpans_[i];
@@ -203,7 +203,7 @@ void Scanner::resolveNamespaces()
     }
 }
 
-void Scanner::readAttributeValue(int quote, std::u16string& value)
+void Scanner::readAttributeValue(int quote, TextBuffer& value)
 {
     if (!IsQuote(quote)) {
         if (!lenient_ || quote == kEnd || !classes_.isDigit(static_cast<char16_t>(quote)))
@@ -220,7 +220,7 @@ void Scanner::readAttributeValue(int quote, std::u16string& value)
         if (!run.empty()) {
             if (pendingSpace) value.push_back(u' ');
             pendingSpace = false;
-            value.append(run.begin(), run.end());
+            value.appendAscii(run);
         }
         const int c = in_.next();
         if (c == quote) return;  // a pending line break just before it is dropped

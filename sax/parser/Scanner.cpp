@@ -26,10 +26,10 @@ void Scanner::raise(ParseError code, std::u16string message)
     throw AXMLParserException(code);
 }
 
-void Scanner::raiseUnlessEnd(int c, ParseError code, std::u16string message)
+void Scanner::raiseUnlessEnd(int c, ParseError code, std::u16string_view message)
 {
     if (c == kEnd) raise(ParseError::UnexpectedEnd);
-    raise(code, std::move(message));
+    raise(code, std::u16string(message));
 }
 
 int Scanner::skipWhite(int c)
@@ -41,12 +41,7 @@ int Scanner::skipWhite(int c)
     return c;
 }
 
-void Scanner::expect(int c, char16_t wanted, ParseError code, std::u16string message)
-{
-    if (c != wanted) raiseUnlessEnd(c, code, std::move(message));
-}
-
-void Scanner::expectWord(std::u16string_view rest, ParseError code, std::u16string message)
+void Scanner::expectWord(std::u16string_view rest, ParseError code, std::u16string_view message)
 {
     for (char16_t wanted : rest) expect(in_.next(), wanted, code, message);
 }

@@ -48,16 +48,22 @@ private:
 
     // Scanner.cpp: raising, character tests, names, small lexical helpers.
     [[noreturn]] void raise(ParseError code, std::u16string message = {});
-    [[noreturn]] void raiseUnlessEnd(int c, ParseError code, std::u16string message = {});
+    [[noreturn]] void raiseUnlessEnd(int c, ParseError code, std::u16string_view message = {});
     static std::u16string Text(int c) { return std::u16string(1, static_cast<char16_t>(c)); }
     static bool IsWhite(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
     static bool IsQuote(int c) { return c == '"' || c == '\''; }
     bool isNameChar(int c) const { return c >= 0 && classes_.isNameChar(static_cast<char16_t>(c)); }
     bool isXmlChar(int c) const { return classes_.isChar(static_cast<char16_t>(c)); }
     int skipWhite(int c);
-    void expect(int c, char16_t wanted, ParseError code = ParseError::MalformedMarkup, std::u16string message = {});
+    // The message is a view, so that a check that passes builds no string.
+    void expect(int c, char16_t wanted, ParseError code = ParseError::MalformedMarkup, std::u16string_view message = {})
+    {
+        if (c != wanted) [[unlikely]]
+            raiseUnlessEnd(c, code, message);
+    }
     // Reads the rest of a keyword whose first letter has been read.
-    void expectWord(std::u16string_view rest, ParseError code = ParseError::MalformedMarkup, std::u16string message = {});
+    void expectWord(std::u16string_view rest, ParseError code = ParseError::MalformedMarkup,
+                    std::u16string_view message = {});
     // True and consumed when the input continues with `word`, else nothing is consumed.
     bool lookingAt(std::u16string_view word);
     // Reads a name starting with c into the name buffer; returns the character after it.
@@ -79,7 +85,7 @@ private:
     void scanElementTree();
     bool scanStartTag(int first);  // true for an empty-element tag
     // Appends the value that starts with the quote to `value`.
-    void readAttributeValue(int quote, std::u16string& value);
+    void readAttributeValue(int quote, TextBuffer& value);
     void resolveNamespaces();
     void closeElement();
     void scanEndTag();
@@ -136,10 +142,10 @@ private:
         size_t valueBegin;
         size_t valueLength;
     };
-    std::u16string attributeText_;  // every raw name and value of the start tag
+    TextBuffer attributeText_;  // every raw name and value of the start tag
     std::vector<AttributeSpan> attributeSpans_;
     std::vector<Attribute> attributes_;  // views handed to startElement
-    std::u16string scratchValue_;  // attribute defaults in the internal subset
+    TextBuffer scratchValue_;  // attribute defaults in the internal subset
 };
 
 }  // namespace sax
