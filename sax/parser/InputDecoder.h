@@ -41,15 +41,18 @@ public:
         return nextSlow();
     }
 
+    // A set of byte values; one table lookup per byte.
+    using ByteSet = std::array<bool, 256>;
+
     // ASCII bytes for which accept[byte] is set: the longest run of at most
     // maxLength of them, taken straight from the chunk. Empty whenever
     // characters were put back or the input is 16-bit; callers then go on
-    // with next(). accept must not admit CR or LF.
-    std::string_view takeAsciiRun(const std::array<bool, 128>& accept, size_t maxLength = SIZE_MAX)
+    // with next(). accept must admit no byte above 0x7F, nor CR or LF.
+    std::string_view takeAsciiRun(const ByteSet& accept, size_t maxLength = SIZE_MAX)
     {
         const unsigned char* p = pos_;
         const unsigned char* end = fastEnd_ && size_t(fastEnd_ - p) > maxLength ? p + maxLength : fastEnd_;
-        while (p < end && *p < 0x80 && accept[*p]) ++p;
+        while (p < end && accept[*p]) ++p;
         const std::string_view run(reinterpret_cast<const char*>(pos_), static_cast<size_t>(p - pos_));
         column_ += static_cast<int32_t>(run.size());
         pos_ = p;

@@ -8,13 +8,13 @@ Scanner::Scanner(const ParserSettings& settings, ContentSink& sink, InputDecoder
                  std::u16string& encodingName)
     : settings_(settings), sink_(sink), in_(input), classes_(classes), encodingName_(encodingName)
 {
-    for (char16_t c = 0; c < nameRun_.size(); ++c) nameRun_[c] = classes_.isNameChar(c);
+    for (char16_t c = 0; c < 0x80; ++c) nameRun_[c] = classes_.isNameChar(c);
 }
 
 Scanner::AsciiSet Scanner::AsciiExcept(std::u16string_view excluded)
 {
-    AsciiSet set;
-    set.fill(true);
+    AsciiSet set{};
+    std::fill_n(set.begin(), 0x80, true);
     set['\n'] = set['\r'] = false;  // line ends need the decoder's folding and counting
     for (char16_t c : excluded) set[c] = false;
     return set;

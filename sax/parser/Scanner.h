@@ -34,7 +34,7 @@ public:
 
 private:
     static constexpr int kEnd = InputDecoder::kEnd;
-    using AsciiSet = std::array<bool, 128>;
+    using AsciiSet = InputDecoder::ByteSet;  // ASCII members only
     static AsciiSet AsciiExcept(std::u16string_view excluded);
 
     // An element whose end has not been seen; its names live in names_.
