@@ -10,8 +10,10 @@ void NamespaceScope::pop()
 {
     if (scopeStarts_.empty()) throw std::logic_error("NamespaceScope::pop on an empty stack");
     while (declaredPrefixes_.size() > scopeStarts_.back()) {
-        bindings_.find(*declaredPrefixes_.back())->second.pop_back();
+        const auto it = bindings_.find(*declaredPrefixes_.back());
         declaredPrefixes_.pop_back();
+        it->second.pop_back();
+        if (it->second.empty()) bindings_.erase(it);
     }
     scopeStarts_.pop_back();
 }
@@ -20,7 +22,8 @@ void NamespaceScope::declare(std::u16string_view prefix, std::u16string_view uri
 {
     if (scopeStarts_.empty()) throw std::logic_error("NamespaceScope::declare without an open scope");
     // Map nodes never move, so the key's address stays valid for the undo list.
-    const auto it = bindings_.try_emplace(std::u16string(prefix)).first;
+    auto it = bindings_.find(prefix);
+    if (it == bindings_.end()) it = bindings_.try_emplace(std::u16string(prefix)).first;
     it->second.emplace_back(uri);
     declaredPrefixes_.push_back(&it->first);
 }
@@ -28,8 +31,8 @@ void NamespaceScope::declare(std::u16string_view prefix, std::u16string_view uri
 std::optional<std::u16string_view> NamespaceScope::lookup(std::u16string_view prefix) const
 {
     if (!bindings_.empty()) {
-        const auto it = bindings_.find(std::u16string(prefix));
-        if (it != bindings_.end() && !it->second.empty()) return std::u16string_view(it->second.back());
+        const auto it = bindings_.find(prefix);
+        if (it != bindings_.end()) return std::u16string_view(it->second.back());
     }
     if (prefix == u"xmlns") return kXmlnsUri;
     return std::nullopt;
