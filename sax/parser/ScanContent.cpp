@@ -192,12 +192,14 @@ void Scanner::resolveNamespaces()
         sink_.startPrefixMapping(declared, attributes_[i].value);
         scopes_.declare(declared, attributes_[i].value);
     }
+    // Unprefixed attributes all take the default binding: one lookup for them all.
+    const std::u16string_view defaultUri = scopes_.lookup(u"").value_or(u"");
     for (size_t i = 0; i < attributes_.size(); ++i) {
         Attribute& attribute = attributes_[i];
         const size_t colon = attributeSpans_[i].colon;
         const std::u16string_view prefix = colon == none ? u"" : attribute.rawName.substr(0, colon);
         attribute.localName = colon == none ? attribute.rawName : attribute.rawName.substr(colon + 1);
-        attribute.uri = scopes_.lookup(prefix).value_or(prefix);
+        attribute.uri = colon == none ? defaultUri : scopes_.lookup(prefix).value_or(prefix);
         if (attribute.uri == NamespaceScope::kXmlnsUri || attribute.rawName == u"xmlns")
             endPrefixes_.emplace_back(colon == none ? u"" : attribute.localName);
     }

@@ -32,15 +32,6 @@ void Scanner::raiseUnlessEnd(int c, ParseError code, std::u16string_view message
     raise(code, std::u16string(message));
 }
 
-int Scanner::skipWhite(int c)
-{
-    while (IsWhite(c)) {
-        in_.skipAsciiWhite();
-        c = in_.next();
-    }
-    return c;
-}
-
 void Scanner::expectWord(std::u16string_view rest, ParseError code, std::u16string_view message)
 {
     for (char16_t wanted : rest) expect(in_.next(), wanted, code, message);
@@ -61,15 +52,19 @@ bool Scanner::lookingAt(std::u16string_view word)
 
 int Scanner::collectNameChars(int c)
 {
+    constexpr size_t none = std::u16string_view::npos;
     nameLength_ = 0;
+    nameColon_ = none;
     while (isNameChar(c)) {
         // One character past the limit is read, as if one at a time, before the error.
         if (nameLength_ == kMaxNameLength)
             raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
+        if (c == ':' && nameColon_ == none) nameColon_ = nameLength_;
         name_[nameLength_++] = static_cast<char16_t>(c);
         const std::string_view run = in_.takeAsciiRun(nameRun_, kMaxNameLength + 1 - nameLength_);
         if (nameLength_ + run.size() > kMaxNameLength)
             raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
+        if (const size_t colon = run.find(':'); colon != none && nameColon_ == none) nameColon_ = nameLength_ + colon;
         std::copy(run.begin(), run.end(), name_ + nameLength_);
         nameLength_ += run.size();
         c = in_.next();
@@ -89,11 +84,6 @@ int Scanner::readNameToken(int c)
 {
     if (!isNameChar(c)) raiseUnlessEnd(c, ParseError::MalformedMarkup);
     return collectNameChars(c);
-}
-
-size_t Scanner::nameColon() const
-{
-    return name().find(u':');
 }
 
 char16_t Scanner::scanCharacterReference()

@@ -54,7 +54,14 @@ private:
     static bool IsQuote(int c) { return c == '"' || c == '\''; }
     bool isNameChar(int c) const { return c >= 0 && classes_.isNameChar(static_cast<char16_t>(c)); }
     bool isXmlChar(int c) const { return classes_.isChar(static_cast<char16_t>(c)); }
-    int skipWhite(int c);
+    int skipWhite(int c)
+    {
+        while (IsWhite(c)) {
+            in_.skipAsciiWhite();
+            c = in_.next();
+        }
+        return c;
+    }
     // The message is a view, so that a check that passes builds no string.
     void expect(int c, char16_t wanted, ParseError code = ParseError::MalformedMarkup, std::u16string_view message = {})
     {
@@ -72,7 +79,8 @@ private:
     int readNameToken(int c);
     int collectNameChars(int c);
     std::u16string_view name() const { return {name_, nameLength_}; }
-    size_t nameColon() const;
+    // The first ':' in the name, or npos.
+    size_t nameColon() const { return nameColon_; }
     char16_t scanCharacterReference();
     // After "&": the reference's replacement text.
     std::u16string_view scanReference();
@@ -124,6 +132,7 @@ private:
     TextBuffer markup_;  // comment, PI data and separate CDATA text
     char16_t name_[kMaxNameLength + 1];
     size_t nameLength_ = 0;
+    size_t nameColon_ = std::u16string_view::npos;
     char16_t referenceChar_ = 0;
 
     // ASCII runs the decoder may hand over in one piece.
