@@ -30,7 +30,10 @@ private:
     // A prefix leaves the map when its last binding goes out of scope, so
     // the map holds only the prefixes of the open elements.
     std::unordered_map<std::u16string, std::vector<std::u16string>, ViewHash, std::equal_to<>> bindings_;
-    std::vector<const std::u16string*> declaredPrefixes_;  // in declaration order, to undo at pop
+    // The default namespace, asked for by every unprefixed name, is kept apart from the map.
+    std::vector<std::u16string> defaultBindings_;
+    // In declaration order, to undo at pop; null stands for the default namespace.
+    std::vector<const std::u16string*> declaredPrefixes_;
     std::vector<size_t> scopeStarts_;
 };
 

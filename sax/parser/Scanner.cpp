@@ -8,7 +8,8 @@ Scanner::Scanner(const ParserSettings& settings, ContentSink& sink, InputDecoder
                  std::u16string& encodingName)
     : settings_(settings), sink_(sink), in_(input), classes_(classes), encodingName_(encodingName)
 {
-    for (char16_t c = 0; c < 0x80; ++c) nameRun_[c] = classes_.isNameChar(c);
+    // A colon ends the run, so that collectNameChars notes where it is.
+    for (char16_t c = 0; c < 0x80; ++c) nameRun_[c] = c != ':' && classes_.isNameChar(c);
 }
 
 Scanner::AsciiSet Scanner::AsciiExcept(std::u16string_view excluded)
@@ -64,7 +65,6 @@ int Scanner::collectNameChars(int c)
         const std::string_view run = in_.takeAsciiRun(nameRun_, kMaxNameLength + 1 - nameLength_);
         if (nameLength_ + run.size() > kMaxNameLength)
             raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
-        if (const size_t colon = run.find(':'); colon != none && nameColon_ == none) nameColon_ = nameLength_ + colon;
         std::copy(run.begin(), run.end(), name_ + nameLength_);
         nameLength_ += run.size();
         c = in_.next();
