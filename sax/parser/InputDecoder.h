@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ByteSource.h"
+#include "Utf8Sequence.h"
 
 namespace sax {
 
@@ -55,6 +56,35 @@ public:
         while (p < end && accept[*p]) ++p;
         const std::string_view run(reinterpret_cast<const char*>(pos_), static_cast<size_t>(p - pos_));
         column_ += static_cast<int32_t>(run.size());
+        pos_ = p;
+        return run;
+    }
+
+    // A run of text taken from the chunk: its bytes and the number of characters they stand for.
+    struct TextRun {
+        std::string_view bytes;
+        size_t length;
+    };
+    // Like takeAsciiRun, but the run also takes, in UTF-8 input, every two-
+    // or three-byte sequence that lies whole in the chunk and decodes to a
+    // character above 0x7F. TextBuffer::appendUtf8 widens it.
+    TextRun takeTextRun(const ByteSet& accept)
+    {
+        const unsigned char* p = pos_;
+        size_t continuationBytes = 0;
+        for (;;) {
+            while (p < fastEnd_ && accept[*p]) ++p;
+            if (p >= fastEnd_ || *p < 0x80 || *p >= 0xF0 || encoding_ != Encoding::Utf8) break;
+            const bool pair = *p < 0xE0;
+            if (fastEnd_ - p < (pair ? 2 : 3)) break;
+            // An overlong form of an ASCII character goes through next(), like the character itself.
+            if ((pair ? Utf8Pair(p[0], p[1]) : Utf8Triple(p[0], p[1], p[2])) < 0x80) break;
+            p += pair ? 2 : 3;
+            continuationBytes += pair ? 1 : 2;
+        }
+        const TextRun run{{reinterpret_cast<const char*>(pos_), static_cast<size_t>(p - pos_)},
+                          static_cast<size_t>(p - pos_) - continuationBytes};
+        column_ += static_cast<int32_t>(run.length);
         pos_ = p;
         return run;
     }

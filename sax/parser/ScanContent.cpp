@@ -33,12 +33,12 @@ void Scanner::scanElementTree()
     bool pendingSpace = false;  // a collapsed line break, written as " " before the next text
     int brackets = 0;           // "]" read in a row, to catch "]]>"
     for (;;) {
-        const std::string_view run = in_.takeAsciiRun(textRun_);
-        if (!run.empty()) {
+        const InputDecoder::TextRun run = in_.takeTextRun(textRun_);
+        if (run.length > 0) {
             if (pendingSpace) text_.push_back(u' ');
             pendingSpace = false;
             brackets = 0;
-            text_.appendAscii(run);
+            text_.appendUtf8(run.bytes, run.length);
         }
         c = in_.next();
         switch (c) {
@@ -218,11 +218,11 @@ void Scanner::readAttributeValue(int quote, TextBuffer& value)
     }
     bool pendingSpace = false;  // a line break and the white space after it
     for (;;) {
-        const std::string_view run = in_.takeAsciiRun(valueRun_);
-        if (!run.empty()) {
+        const InputDecoder::TextRun run = in_.takeTextRun(valueRun_);
+        if (run.length > 0) {
             if (pendingSpace) value.push_back(u' ');
             pendingSpace = false;
-            value.appendAscii(run);
+            value.appendUtf8(run.bytes, run.length);
         }
         const int c = in_.next();
         if (c == quote) return;  // a pending line break just before it is dropped
