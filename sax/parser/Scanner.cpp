@@ -27,6 +27,16 @@ void Scanner::raise(ParseError code, std::u16string message)
     throw AXMLParserException(code);
 }
 
+void Scanner::raiseNameTooLong()
+{
+    raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
+}
+
+void Scanner::raiseInvalidNameStart(int c)
+{
+    raise(ParseError::InvalidNameStart, u"The character " + Text(c) + u" is not valid for the start of a name");
+}
+
 void Scanner::raiseUnlessEnd(int c, ParseError code, std::u16string_view message)
 {
     if (c == kEnd) raise(ParseError::UnexpectedEnd);
@@ -49,35 +59,6 @@ bool Scanner::lookingAt(std::u16string_view word)
         }
     }
     return true;
-}
-
-int Scanner::collectNameChars(int c)
-{
-    constexpr size_t none = std::u16string_view::npos;
-    nameLength_ = 0;
-    nameColon_ = none;
-    while (isNameChar(c)) {
-        // One character past the limit is read, as if one at a time, before the error.
-        if (nameLength_ == kMaxNameLength)
-            raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
-        if (c == ':' && nameColon_ == none) nameColon_ = nameLength_;
-        name_[nameLength_++] = static_cast<char16_t>(c);
-        const std::string_view run = in_.takeAsciiRun(nameRun_, kMaxNameLength + 1 - nameLength_);
-        if (nameLength_ + run.size() > kMaxNameLength)
-            raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
-        std::copy(run.begin(), run.end(), name_ + nameLength_);
-        nameLength_ += run.size();
-        c = in_.next();
-    }
-    return c;
-}
-
-int Scanner::readName(int c)
-{
-    if (c == kEnd) raise(ParseError::UnexpectedEnd);
-    if (!classes_.isNameStart(static_cast<char16_t>(c)))
-        raise(ParseError::InvalidNameStart, u"The character " + Text(c) + u" is not valid for the start of a name");
-    return collectNameChars(c);
 }
 
 int Scanner::readNameToken(int c)

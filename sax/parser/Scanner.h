@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -49,6 +50,8 @@ private:
     // Scanner.cpp: raising, character tests, names, small lexical helpers.
     [[noreturn]] void raise(ParseError code, std::u16string message = {});
     [[noreturn]] void raiseUnlessEnd(int c, ParseError code, std::u16string_view message = {});
+    [[noreturn]] void raiseNameTooLong();
+    [[noreturn]] void raiseInvalidNameStart(int c);
     static std::u16string Text(int c) { return std::u16string(1, static_cast<char16_t>(c)); }
     static bool IsWhite(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
     static bool IsQuote(int c) { return c == '"' || c == '\''; }
@@ -74,10 +77,36 @@ private:
     // True and consumed when the input continues with `word`, else nothing is consumed.
     bool lookingAt(std::u16string_view word);
     // Reads a name starting with c into the name buffer; returns the character after it.
-    int readName(int c);
+    int readName(int c)
+    {
+        if (c == kEnd) raise(ParseError::UnexpectedEnd);
+        if (!classes_.isNameStart(static_cast<char16_t>(c))) raiseInvalidNameStart(c);
+        return collectNameChars(c);
+    }
     // The same for a name token, which may start with any name character.
     int readNameToken(int c);
-    int collectNameChars(int c);
+    // Inline, as names are read around every attribute; works on locals and
+    // stores the name's length and colon once at the end.
+    int collectNameChars(int c)
+    {
+        constexpr size_t none = std::u16string_view::npos;
+        size_t length = 0;
+        size_t colon = none;
+        while (isNameChar(c)) {
+            // One character past the limit is read, as if one at a time, before the error.
+            if (length == kMaxNameLength) raiseNameTooLong();
+            if (c == ':' && colon == none) colon = length;
+            name_[length++] = static_cast<char16_t>(c);
+            const std::string_view run = in_.takeAsciiRun(nameRun_, kMaxNameLength + 1 - length);
+            if (length + run.size() > kMaxNameLength) raiseNameTooLong();
+            std::copy(run.begin(), run.end(), name_ + length);
+            length += run.size();
+            c = in_.next();
+        }
+        nameLength_ = length;
+        nameColon_ = colon;
+        return c;
+    }
     std::u16string_view name() const { return {name_, nameLength_}; }
     // The first ':' in the name, or npos.
     size_t nameColon() const { return nameColon_; }
