@@ -48,16 +48,21 @@ void ThroughputRatioReporter::Finalize()
     std::fprintf(out, "\nMB/s, median (lowest-highest repetition); ratio of %s's median to each other's\n",
                  parsers_.front().c_str());
     for (const std::string& input : inputs_) {
-        std::map<std::string, Throughput>& row = byInput_[input];
+        const std::map<std::string, Throughput>& row = byInput_[input];
         std::fprintf(out, "%-28s", input.c_str());
         for (const std::string& parser : parsers_) {
-            const Throughput& t = row[parser];
-            std::fprintf(out, "  %s %.0f (%.0f-%.0f)", parser.c_str(), t.median, t.lowest, t.highest);
+            const auto t = row.find(parser);
+            if (t == row.end())
+                std::fprintf(out, "  %s -", parser.c_str());  // filtered out or failed
+            else
+                std::fprintf(out, "  %s %.0f (%.0f-%.0f)", parser.c_str(), t->second.median, t->second.lowest,
+                             t->second.highest);
         }
-        const double first = row[parsers_.front()].median;
+        const auto first = row.find(parsers_.front());
         for (size_t i = 1; i < parsers_.size(); ++i) {
-            const double other = row[parsers_[i]].median;
-            std::fprintf(out, "  /%s %.2f", parsers_[i].c_str(), other > 0 ? first / other : 0.0);
+            const auto other = row.find(parsers_[i]);
+            if (first == row.end() || other == row.end() || other->second.median <= 0) continue;
+            std::fprintf(out, "  /%s %.2f", parsers_[i].c_str(), first->second.median / other->second.median);
         }
         std::fprintf(out, "\n");
     }
