@@ -1,6 +1,8 @@
 // ParserCore against expat and libxml2's SAX interface on the same bytes,
 // all three namespace-aware, each with a handler that takes every event and
-// its strings. Reports bytes per second; compare ParserCore with libxml2.
+// its strings. Repetitions of every parser and input run interleaved in a
+// random order, so that a change in the machine's load falls on all of them;
+// the last lines give each parser's median and ParserCore's ratio to the others.
 #include <benchmark/benchmark.h>
 #include <expat.h>
 #include <libxml/parser.h>
@@ -9,12 +11,14 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ContentSink.h"
 #include "DeviceDescriptionGenerator.h"
 #include "MemoryByteSource.h"
 #include "ParserCore.h"
+#include "ThroughputRatioReporter.h"
 
 namespace {
 
@@ -98,6 +102,16 @@ void ParseWithExpat(benchmark::State& state, const Input* input)
             t.events++;
             t.characters += static_cast<size_t>(length);
         });
+        XML_SetProcessingInstructionHandler(parser, [](void* data, const XML_Char*, const XML_Char* text) {
+            auto& t = *static_cast<Tally*>(data);
+            t.events++;
+            t.characters += std::strlen(text);
+        });
+        XML_SetCommentHandler(parser, [](void* data, const XML_Char* text) {
+            auto& t = *static_cast<Tally*>(data);
+            t.events++;
+            t.characters += std::strlen(text);
+        });
         if (XML_Parse(parser, input->bytes.data(), static_cast<int>(input->bytes.size()), 1) != XML_STATUS_OK)
             state.SkipWithError("expat refused the input");
         XML_ParserFree(parser);
@@ -130,6 +144,16 @@ void ParseWithLibxml2(benchmark::State& state, const Input* input)
         auto& t = *static_cast<Tally*>(data);
         t.events++;
         t.characters += static_cast<size_t>(length);
+    };
+    handler.processingInstruction = [](void* data, const xmlChar*, const xmlChar* text) {
+        auto& t = *static_cast<Tally*>(data);
+        t.events++;
+        t.characters += text ? std::strlen(reinterpret_cast<const char*>(text)) : 0;
+    };
+    handler.comment = [](void* data, const xmlChar* text) {
+        auto& t = *static_cast<Tally*>(data);
+        t.events++;
+        t.characters += std::strlen(reinterpret_cast<const char*>(text));
     };
     for (auto _ : state) {
         Tally tally;
@@ -168,16 +192,28 @@ int main(int argc, char** argv)
     }
     inputs.push_back({"generated-device-20MB.xml", TwentyMegabyteDescription()});
 
-    for (const Input& input : inputs) {
-        benchmark::RegisterBenchmark(("ParserCore/" + input.label).c_str(), ParseWithParserCore, &input)
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("expat/" + input.label).c_str(), ParseWithExpat, &input)
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("libxml2/" + input.label).c_str(), ParseWithLibxml2, &input)
-            ->Unit(benchmark::kMillisecond);
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    using Parse = void (*)(benchmark::State&, const Input*);
+    const std::pair<const char*, Parse> parsers[] = {
+        {"ParserCore", ParseWithParserCore}, {"expat", ParseWithExpat}, {"libxml2", ParseWithLibxml2}};
+    for (const Input& input : inputs)
+        for (const auto& [name, parse] : parsers)
+            bench::ThroughputRatioReporter::AddSpreadStatistics(
+                benchmark::RegisterBenchmark((std::string(name) + "/" + input.label).c_str(), parse, &input)
+                    ->Unit(benchmark::kMillisecond));
+
+    // Five interleaved repetitions unless the command line says otherwise (later flags win).
+    std::vector<char*> arguments{argv[0]};
+    std::string defaults[] = {"--benchmark_repetitions=5", "--benchmark_enable_random_interleaving=true",
+                              "--benchmark_display_aggregates_only=true"};
+    for (std::string& flag : defaults) arguments.push_back(flag.data());
+    arguments.insert(arguments.end(), argv + 1, argv + argc);
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    std::vector<std::string> parserNames, labels;
+    for (const auto& parser : parsers) parserNames.push_back(parser.first);
+    for (const Input& input : inputs) labels.push_back(input.label);
+    bench::ThroughputRatioReporter reporter(parserNames, labels);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     xmlCleanupParser();
     return 0;

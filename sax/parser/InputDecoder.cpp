@@ -1,5 +1,7 @@
 #include "InputDecoder.h"
 
+#include "Utf8Sequence.h"
+
 namespace sax {
 
 InputDecoder::InputDecoder(ByteSource& source, bool sixteenBitInput)
@@ -65,11 +67,11 @@ int InputDecoder::decode()
         }
         if (p[0] < 0xE0) {
             pos_ += 2;
-            return ((p[0] & 0x1F) << 6) | (p[1] & 0x3F);
+            return Utf8Pair(p[0], p[1]);
         }
         if (p[0] < 0xF0) {
             pos_ += 3;
-            return ((p[0] & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+            return Utf8Triple(p[0], p[1], p[2]);
         }
     }
     const int b0 = readByte();
@@ -91,10 +93,10 @@ int InputDecoder::decode()
     if (b0 < 0x80) return b0;
     const int b1 = readByte();
     if (b1 == kEnd) return kEnd;
-    if (b0 < 0xE0) return ((b0 & 0x1F) << 6) | (b1 & 0x3F);
+    if (b0 < 0xE0) return Utf8Pair(b0, b1);
     const int b2 = readByte();
     if (b2 == kEnd) return kEnd;
-    if (b0 < 0xF0) return (((b0 & 0x0F) << 12) | ((b1 & 0x3F) << 6) | (b2 & 0x3F)) & 0xFFFF;
+    if (b0 < 0xF0) return Utf8Triple(b0, b1, b2);
     // Four bytes: the lead byte is ignored, the result is the code point's low 16 bits.
     const int b3 = readByte();
     if (b3 == kEnd) return kEnd;

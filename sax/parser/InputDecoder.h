@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ByteSource.h"
+#include "Utf8Sequence.h"
 
 namespace sax {
 
@@ -41,17 +42,49 @@ public:
         return nextSlow();
     }
 
+    // A set of byte values; one table lookup per byte.
+    using ByteSet = std::array<bool, 256>;
+
     // ASCII bytes for which accept[byte] is set: the longest run of at most
     // maxLength of them, taken straight from the chunk. Empty whenever
     // characters were put back or the input is 16-bit; callers then go on
-    // with next(). accept must not admit CR or LF.
-    std::string_view takeAsciiRun(const std::array<bool, 128>& accept, size_t maxLength = SIZE_MAX)
+    // with next(). accept must admit no byte above 0x7F, nor CR or LF.
+    std::string_view takeAsciiRun(const ByteSet& accept, size_t maxLength = SIZE_MAX)
     {
         const unsigned char* p = pos_;
         const unsigned char* end = fastEnd_ && size_t(fastEnd_ - p) > maxLength ? p + maxLength : fastEnd_;
-        while (p < end && *p < 0x80 && accept[*p]) ++p;
+        while (p < end && accept[*p]) ++p;
         const std::string_view run(reinterpret_cast<const char*>(pos_), static_cast<size_t>(p - pos_));
         column_ += static_cast<int32_t>(run.size());
+        pos_ = p;
+        return run;
+    }
+
+    // A run of text taken from the chunk: its bytes and the number of characters they stand for.
+    struct TextRun {
+        std::string_view bytes;
+        size_t length;
+    };
+    // Like takeAsciiRun, but the run also takes, in UTF-8 input, every two-
+    // or three-byte sequence that lies whole in the chunk and decodes to a
+    // character above 0x7F. TextBuffer::appendUtf8 widens it.
+    TextRun takeTextRun(const ByteSet& accept)
+    {
+        const unsigned char* p = pos_;
+        size_t continuationBytes = 0;
+        for (;;) {
+            while (p < fastEnd_ && accept[*p]) ++p;
+            if (p >= fastEnd_ || *p < 0x80 || *p >= 0xF0 || encoding_ != Encoding::Utf8) break;
+            const bool pair = *p < 0xE0;
+            if (fastEnd_ - p < (pair ? 2 : 3)) break;
+            // An overlong form of an ASCII character goes through next(), like the character itself.
+            if ((pair ? Utf8Pair(p[0], p[1]) : Utf8Triple(p[0], p[1], p[2])) < 0x80) break;
+            p += pair ? 2 : 3;
+            continuationBytes += pair ? 1 : 2;
+        }
+        const TextRun run{{reinterpret_cast<const char*>(pos_), static_cast<size_t>(p - pos_)},
+                          static_cast<size_t>(p - pos_) - continuationBytes};
+        column_ += static_cast<int32_t>(run.length);
         pos_ = p;
         return run;
     }

@@ -22,8 +22,18 @@ public:
     std::optional<std::u16string_view> lookup(std::u16string_view prefix) const;
 
 private:
-    std::unordered_map<std::u16string, std::vector<std::u16string>> bindings_;
-    std::vector<const std::u16string*> declaredPrefixes_;  // in declaration order, to undo at pop
+    // Lets find() take a view, so a lookup builds no string.
+    struct ViewHash {
+        using is_transparent = void;
+        size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
+    };
+    // A prefix leaves the map when its last binding goes out of scope, so
+    // the map holds only the prefixes of the open elements.
+    std::unordered_map<std::u16string, std::vector<std::u16string>, ViewHash, std::equal_to<>> bindings_;
+    // The default namespace, asked for by every unprefixed name, is kept apart from the map.
+    std::vector<std::u16string> defaultBindings_;
+    // In declaration order, to undo at pop; null stands for the default namespace.
+    std::vector<const std::u16string*> declaredPrefixes_;
     std::vector<size_t> scopeStarts_;
 };
 

@@ -33,12 +33,12 @@ void Scanner::scanElementTree()
     bool pendingSpace = false;  // a collapsed line break, written as " " before the next text
     int brackets = 0;           // "]" read in a row, to catch "]]>"
     for (;;) {
-        const std::string_view run = in_.takeAsciiRun(textRun_);
-        if (!run.empty()) {
+        const InputDecoder::TextRun run = in_.takeTextRun(textRun_);
+        if (run.length > 0) {
             if (pendingSpace) text_.push_back(u' ');
             pendingSpace = false;
             brackets = 0;
-            text_.appendAscii(run);
+            text_.appendUtf8(run.bytes, run.length);
         }
         c = in_.next();
         switch (c) {
@@ -145,7 +145,7 @@ bool Scanner::scanStartTag(int first)
     }
 
     // The attribute views are made now that attributeText_ no longer grows.
-    const char16_t* text = attributeText_.data();
+    const char16_t* text = attributeText_.view().data();
     attributes_.resize(attributeSpans_.size());
     for (size_t i = 0; i < attributeSpans_.size(); ++i) {
         const AttributeSpan& span = attributeSpans_[i];
@@ -192,18 +192,20 @@ void Scanner::resolveNamespaces()
         sink_.startPrefixMapping(declared, attributes_[i].value);
         scopes_.declare(declared, attributes_[i].value);
     }
+    // Unprefixed attributes all take the default binding: one lookup for them all.
+    const std::u16string_view defaultUri = scopes_.lookup(u"").value_or(u"");
     for (size_t i = 0; i < attributes_.size(); ++i) {
         Attribute& attribute = attributes_[i];
         const size_t colon = attributeSpans_[i].colon;
         const std::u16string_view prefix = colon == none ? u"" : attribute.rawName.substr(0, colon);
         attribute.localName = colon == none ? attribute.rawName : attribute.rawName.substr(colon + 1);
-        attribute.uri = scopes_.lookup(prefix).value_or(prefix);
+        attribute.uri = colon == none ? defaultUri : scopes_.lookup(prefix).value_or(prefix);
         if (attribute.uri == NamespaceScope::kXmlnsUri || attribute.rawName == u"xmlns")
             endPrefixes_.emplace_back(colon == none ? u"" : attribute.localName);
     }
 }
 
-void Scanner::readAttributeValue(int quote, std::u16string& value)
+void Scanner::readAttributeValue(int quote, TextBuffer& value)
 {
     if (!IsQuote(quote)) {
         if (!lenient_ || quote == kEnd || !classes_.isDigit(static_cast<char16_t>(quote)))
@@ -216,11 +218,11 @@ void Scanner::readAttributeValue(int quote, std::u16string& value)
     }
     bool pendingSpace = false;  // a line break and the white space after it
     for (;;) {
-        const std::string_view run = in_.takeAsciiRun(valueRun_);
-        if (!run.empty()) {
+        const InputDecoder::TextRun run = in_.takeTextRun(valueRun_);
+        if (run.length > 0) {
             if (pendingSpace) value.push_back(u' ');
             pendingSpace = false;
-            value.append(run.begin(), run.end());
+            value.appendUtf8(run.bytes, run.length);
         }
         const int c = in_.next();
         if (c == quote) return;  // a pending line break just before it is dropped

@@ -73,7 +73,7 @@ void Scanner::scanInternalSubset()
 // notation may leave out). Returns the character after it.
 int Scanner::scanExternalId(int c, bool systemLiteralOptional)
 {
-    const std::u16string message = u"Expecting PUBLIC or SYSTEM for ExternalID";
+    constexpr std::u16string_view message = u"Expecting PUBLIC or SYSTEM for ExternalID";
     const bool isPublic = c == 'P';
     if (c != 'S' && !isPublic) raiseUnlessEnd(c, ParseError::MalformedMarkup, message);
     expectWord(isPublic ? u"UBLIC" : u"YSTEM", ParseError::MalformedMarkup, message);
@@ -149,7 +149,7 @@ void Scanner::scanEntityDecl()
 void Scanner::scanElementDecl()
 {
     int c = skipWhite(readName(skipWhite(in_.next())));
-    const std::u16string message = u"Expecting opening left bracket, 'ANY' or 'EMPTY' after element name";
+    constexpr std::u16string_view message = u"Expecting opening left bracket, 'ANY' or 'EMPTY' after element name";
     if (c == '(') {
         c = scanContentModel();
     } else if (c == 'A' || c == 'E') {
@@ -166,7 +166,7 @@ void Scanner::scanElementDecl()
 // Nesting is counted, not recursed into. Returns the character after it.
 int Scanner::scanContentModel()
 {
-    const std::u16string unclosed = u"Expecting closing ')' for choice/sequence";
+    constexpr std::u16string_view unclosed = u"Expecting closing ')' for choice/sequence";
     int c = skipWhite(in_.next());
     if (c == '#') {
         expectWord(u"PCDATA");

@@ -8,13 +8,14 @@ Scanner::Scanner(const ParserSettings& settings, ContentSink& sink, InputDecoder
                  std::u16string& encodingName)
     : settings_(settings), sink_(sink), in_(input), classes_(classes), encodingName_(encodingName)
 {
-    for (char16_t c = 0; c < nameRun_.size(); ++c) nameRun_[c] = classes_.isNameChar(c);
+    // A colon ends the run, so that collectNameChars notes where it is.
+    for (char16_t c = 0; c < 0x80; ++c) nameRun_[c] = c != ':' && classes_.isNameChar(c);
 }
 
 Scanner::AsciiSet Scanner::AsciiExcept(std::u16string_view excluded)
 {
-    AsciiSet set;
-    set.fill(true);
+    AsciiSet set{};
+    std::fill_n(set.begin(), 0x80, true);
     set['\n'] = set['\r'] = false;  // line ends need the decoder's folding and counting
     for (char16_t c : excluded) set[c] = false;
     return set;
@@ -26,27 +27,23 @@ void Scanner::raise(ParseError code, std::u16string message)
     throw AXMLParserException(code);
 }
 
-void Scanner::raiseUnlessEnd(int c, ParseError code, std::u16string message)
+void Scanner::raiseNameTooLong()
+{
+    raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
+}
+
+void Scanner::raiseInvalidNameStart(int c)
+{
+    raise(ParseError::InvalidNameStart, u"The character " + Text(c) + u" is not valid for the start of a name");
+}
+
+void Scanner::raiseUnlessEnd(int c, ParseError code, std::u16string_view message)
 {
     if (c == kEnd) raise(ParseError::UnexpectedEnd);
-    raise(code, std::move(message));
+    raise(code, std::u16string(message));
 }
 
-int Scanner::skipWhite(int c)
-{
-    while (IsWhite(c)) {
-        in_.skipAsciiWhite();
-        c = in_.next();
-    }
-    return c;
-}
-
-void Scanner::expect(int c, char16_t wanted, ParseError code, std::u16string message)
-{
-    if (c != wanted) raiseUnlessEnd(c, code, std::move(message));
-}
-
-void Scanner::expectWord(std::u16string_view rest, ParseError code, std::u16string message)
+void Scanner::expectWord(std::u16string_view rest, ParseError code, std::u16string_view message)
 {
     for (char16_t wanted : rest) expect(in_.next(), wanted, code, message);
 }
@@ -64,41 +61,10 @@ bool Scanner::lookingAt(std::u16string_view word)
     return true;
 }
 
-int Scanner::collectNameChars(int c)
-{
-    nameLength_ = 0;
-    while (isNameChar(c)) {
-        // One character past the limit is read, as if one at a time, before the error.
-        if (nameLength_ == kMaxNameLength)
-            raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
-        name_[nameLength_++] = static_cast<char16_t>(c);
-        const std::string_view run = in_.takeAsciiRun(nameRun_, kMaxNameLength + 1 - nameLength_);
-        if (nameLength_ + run.size() > kMaxNameLength)
-            raise(ParseError::NameTooLong, u"Name too long: names are limited to 511 characters");
-        std::copy(run.begin(), run.end(), name_ + nameLength_);
-        nameLength_ += run.size();
-        c = in_.next();
-    }
-    return c;
-}
-
-int Scanner::readName(int c)
-{
-    if (c == kEnd) raise(ParseError::UnexpectedEnd);
-    if (!classes_.isNameStart(static_cast<char16_t>(c)))
-        raise(ParseError::InvalidNameStart, u"The character " + Text(c) + u" is not valid for the start of a name");
-    return collectNameChars(c);
-}
-
 int Scanner::readNameToken(int c)
 {
     if (!isNameChar(c)) raiseUnlessEnd(c, ParseError::MalformedMarkup);
     return collectNameChars(c);
-}
-
-size_t Scanner::nameColon() const
-{
-    return name().find(u':');
 }
 
 char16_t Scanner::scanCharacterReference()

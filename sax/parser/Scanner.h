@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -34,7 +35,7 @@ public:
 
 private:
     static constexpr int kEnd = InputDecoder::kEnd;
-    using AsciiSet = std::array<bool, 128>;
+    using AsciiSet = InputDecoder::ByteSet;  // ASCII members only
     static AsciiSet AsciiExcept(std::u16string_view excluded);
 
     // An element whose end has not been seen; its names live in names_.
@@ -48,25 +49,67 @@ private:
 
     // Scanner.cpp: raising, character tests, names, small lexical helpers.
     [[noreturn]] void raise(ParseError code, std::u16string message = {});
-    [[noreturn]] void raiseUnlessEnd(int c, ParseError code, std::u16string message = {});
+    [[noreturn]] void raiseUnlessEnd(int c, ParseError code, std::u16string_view message = {});
+    [[noreturn]] void raiseNameTooLong();
+    [[noreturn]] void raiseInvalidNameStart(int c);
     static std::u16string Text(int c) { return std::u16string(1, static_cast<char16_t>(c)); }
     static bool IsWhite(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
     static bool IsQuote(int c) { return c == '"' || c == '\''; }
     bool isNameChar(int c) const { return c >= 0 && classes_.isNameChar(static_cast<char16_t>(c)); }
     bool isXmlChar(int c) const { return classes_.isChar(static_cast<char16_t>(c)); }
-    int skipWhite(int c);
-    void expect(int c, char16_t wanted, ParseError code = ParseError::MalformedMarkup, std::u16string message = {});
+    int skipWhite(int c)
+    {
+        while (IsWhite(c)) {
+            in_.skipAsciiWhite();
+            c = in_.next();
+        }
+        return c;
+    }
+    // The message is a view, so that a check that passes builds no string.
+    void expect(int c, char16_t wanted, ParseError code = ParseError::MalformedMarkup, std::u16string_view message = {})
+    {
+        if (c != wanted) [[unlikely]]
+            raiseUnlessEnd(c, code, message);
+    }
     // Reads the rest of a keyword whose first letter has been read.
-    void expectWord(std::u16string_view rest, ParseError code = ParseError::MalformedMarkup, std::u16string message = {});
+    void expectWord(std::u16string_view rest, ParseError code = ParseError::MalformedMarkup,
+                    std::u16string_view message = {});
     // True and consumed when the input continues with `word`, else nothing is consumed.
     bool lookingAt(std::u16string_view word);
     // Reads a name starting with c into the name buffer; returns the character after it.
-    int readName(int c);
+    int readName(int c)
+    {
+        if (c == kEnd) raise(ParseError::UnexpectedEnd);
+        if (!classes_.isNameStart(static_cast<char16_t>(c))) raiseInvalidNameStart(c);
+        return collectNameChars(c);
+    }
     // The same for a name token, which may start with any name character.
     int readNameToken(int c);
-    int collectNameChars(int c);
+    // Inline, as names are read around every attribute; works on locals and
+    // stores the name's length and colon once at the end.
+    int collectNameChars(int c)
+    {
+        constexpr size_t none = std::u16string_view::npos;
+        size_t length = 0;
+        size_t colon = none;
+        while (isNameChar(c)) {
+            // One character past the limit is read, as if one at a time, before the error.
+            if (length == kMaxNameLength) raiseNameTooLong();
+            if (c == ':' && colon == none) colon = length;
+            name_[length++] = static_cast<char16_t>(c);
+            const std::string_view run = in_.takeAsciiRun(nameRun_, kMaxNameLength + 1 - length);
+            if (length + run.size() > kMaxNameLength) raiseNameTooLong();
+            std::copy(run.begin(), run.end(), name_ + length);
+            length += run.size();
+            c = in_.next();
+        }
+        nameLength_ = length;
+        nameColon_ = colon;
+        return c;
+    }
     std::u16string_view name() const { return {name_, nameLength_}; }
-    size_t nameColon() const;
+    // The first ':' in the name, or npos.
+    size_t nameColon() const { return nameColon_; }
     char16_t scanCharacterReference();
     // After "&": the reference's replacement text.
     std::u16string_view scanReference();
@@ -79,7 +122,7 @@ private:
     void scanElementTree();
     bool scanStartTag(int first);  // true for an empty-element tag
     // Appends the value that starts with the quote to `value`.
-    void readAttributeValue(int quote, std::u16string& value);
+    void readAttributeValue(int quote, TextBuffer& value);
     void resolveNamespaces();
     void closeElement();
     void scanEndTag();
@@ -118,6 +161,7 @@ private:
     TextBuffer markup_;  // comment, PI data and separate CDATA text
     char16_t name_[kMaxNameLength + 1];
     size_t nameLength_ = 0;
+    size_t nameColon_ = std::u16string_view::npos;
     char16_t referenceChar_ = 0;
 
     // ASCII runs the decoder may hand over in one piece.
@@ -136,10 +180,10 @@ private:
         size_t valueBegin;
         size_t valueLength;
     };
-    std::u16string attributeText_;  // every raw name and value of the start tag
+    TextBuffer attributeText_;  // every raw name and value of the start tag
     std::vector<AttributeSpan> attributeSpans_;
     std::vector<Attribute> attributes_;  // views handed to startElement
-    std::u16string scratchValue_;  // attribute defaults in the internal subset
+    TextBuffer scratchValue_;  // attribute defaults in the internal subset
 };
 
 }  // namespace sax

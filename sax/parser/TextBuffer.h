@@ -8,6 +8,8 @@
 #include <new>
 #include <string_view>
 
+#include "Utf8Sequence.h"
+
 namespace sax {
 
 // A growing run of 16-bit characters: starts at 1,024 and doubles when full,
@@ -34,6 +36,27 @@ public:
         if (size_ + bytes.size() > capacity_) grow(size_ + bytes.size());
         std::copy(bytes.begin(), bytes.end(), data_.get() + size_);
         size_ += bytes.size();
+    }
+    // Appends `length` characters from UTF-8 bytes made only of ASCII and
+    // whole two- and three-byte sequences (as InputDecoder::takeTextRun gives).
+    void appendUtf8(std::string_view bytes, size_t length)
+    {
+        if (length == bytes.size()) return appendAscii(bytes);
+        if (size_ + length > capacity_) grow(size_ + length);
+        char16_t* out = data_.get() + size_;
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+        for (const auto* end = p + bytes.size(); p < end;) {
+            if (*p < 0x80) {
+                *out++ = *p++;
+            } else if (*p < 0xE0) {
+                *out++ = static_cast<char16_t>(Utf8Pair(p[0], p[1]));
+                p += 2;
+            } else {
+                *out++ = static_cast<char16_t>(Utf8Triple(p[0], p[1], p[2]));
+                p += 3;
+            }
+        }
+        size_ += length;
     }
     // Drops the last `count` characters (count <= size()).
     void truncate(size_t count) { size_ -= count; }

@@ -62,3 +62,28 @@ TEST(TextBuffer, StartsAtKilobyteAndDoubles)
     EXPECT_TRUE(buffer.empty());
     EXPECT_EQ(buffer.capacity(), 8192u);  // kept for the next run
 }
+
+TEST(NamespaceScope, DefaultNamespaceAndPrefixesComeAndGoWithTheirScopes)
+{
+    NamespaceScope scopes;
+    EXPECT_FALSE(scopes.lookup(u"").has_value());
+    for (int round = 0; round < 2; ++round) {  // a prefix bound again after its scope closed
+        scopes.push();
+        scopes.declare(u"p", u"urn:p");
+        scopes.declare(u"", u"urn:default");
+        scopes.push();
+        scopes.declare(u"p", u"urn:inner");
+        EXPECT_EQ(scopes.lookup(u"p"), u"urn:inner");
+        EXPECT_EQ(scopes.lookup(u""), u"urn:default");
+        scopes.pop();
+        EXPECT_EQ(scopes.lookup(u"p"), u"urn:p");
+        scopes.pop();
+        EXPECT_FALSE(scopes.lookup(u"p").has_value());
+        EXPECT_FALSE(scopes.lookup(u"").has_value());
+    }
+    scopes.push();
+    scopes.declare(u"xmlns", u"urn:x");  // a binding of "xmlns" hides the built-in one while it lasts
+    EXPECT_EQ(scopes.lookup(u"xmlns"), u"urn:x");
+    scopes.pop();
+    EXPECT_EQ(scopes.lookup(u"xmlns"), NamespaceScope::kXmlnsUri);
+}
