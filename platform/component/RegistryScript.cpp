@@ -221,12 +221,11 @@ void Unregister(RegistryKey& parent, const ScriptKey& script)
 void RunRegistryScript(std::string_view script, RegistryKey& machineRoot, ScriptMode mode, std::string_view modulePath)
 {
     for (const ScriptRoot& root : ScriptParser(Tokenize(script, modulePath)).roots()) {
-        RegistryKey& base = root.classesRoot ? machineRoot.create(kClassesRoot) : machineRoot;
-        for (const ScriptKey& key : root.subKeys) {
-            if (mode == ScriptMode::Register)
-                Register(base, key);
-            else
-                Unregister(base, key);
+        if (mode == ScriptMode::Register) {
+            RegistryKey& base = root.classesRoot ? machineRoot.create(kClassesRoot) : machineRoot;
+            for (const ScriptKey& key : root.subKeys) Register(base, key);
+        } else if (RegistryKey* base = root.classesRoot ? machineRoot.find(kClassesRoot) : &machineRoot) {
+            for (const ScriptKey& key : root.subKeys) Unregister(*base, key);
         }
     }
 }
