@@ -1,6 +1,9 @@
 #include "BStr.h"
 
 #include <cstdlib>
+#include <pthread.h>
+
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -18,11 +21,83 @@ BSTR SysAllocString(const OLECHAR* text)
     return SysAllocStringLen(text, static_cast<uint32_t>(std::char_traits<char16_t>::length(text)));
 }
 
+namespace {
+
+// Freed short strings are kept per thread, by size class, and handed out
+// again: a parse allocates and frees a few strings per attribute, and malloc
+// would be most of its cost. The sanitizer build goes to malloc every time,
+// so that it still sees every use of a freed string.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr size_t kCachedClasses = 0;
+#else
+constexpr size_t kCachedClasses = 16;
+#endif
+constexpr size_t kClassUnits = 8;  // class c holds up to (c + 1) * 8 - 1 units
+constexpr size_t kCachedPerClass = 16;
+
+size_t SizeClass(uint32_t length) { return length / kClassUnits; }
+size_t BlockBytes(uint32_t length)
+{
+    const size_t units = SizeClass(length) < kCachedClasses ? (SizeClass(length) + 1) * kClassUnits : size_t{length} + 1;
+    return kPrefixBytes + units * 2;
+}
+
+// Plain data only, so that the fast path is a few loads from static TLS; the
+// blocks a thread keeps are freed by a thread-exit hook set up on first use.
+struct BlockCache {
+    char* blocks[kCachedClasses ? kCachedClasses : 1][kCachedPerClass];
+    size_t counts[kCachedClasses ? kCachedClasses : 1];
+    bool hooked;
+    bool gone;  // the thread is ending: no more caching
+};
+
+// The runtime is linked by its programs, never only loaded later, so the
+// cheaper initial-exec model is safe for its thread-local data.
+thread_local BlockCache cache __attribute__((tls_model("initial-exec")));
+
+void ReleaseCache(void*)
+{
+    cache.gone = true;
+    for (size_t c = 0; c < kCachedClasses; ++c)
+        for (size_t i = 0; i < cache.counts[c]; ++i) std::free(cache.blocks[c][i]);
+}
+
+// Whether this thread may cache; sets up its exit hook the first time.
+bool CacheUsable()
+{
+    if (cache.hooked) return !cache.gone;
+    static pthread_key_t key;
+    static const bool keyMade = pthread_key_create(&key, ReleaseCache) == 0;
+    cache.hooked = true;
+    cache.gone = !keyMade || pthread_setspecific(key, &cache) != 0;
+    return !cache.gone;
+}
+
+char* AllocateBlock(uint32_t length)
+{
+    const size_t sizeClass = SizeClass(length);
+    if (sizeClass < kCachedClasses && CacheUsable() && cache.counts[sizeClass] > 0)
+        return cache.blocks[sizeClass][--cache.counts[sizeClass]];
+    return static_cast<char*>(std::malloc(BlockBytes(length)));
+}
+
+void FreeBlock(char* block, uint32_t length)
+{
+    const size_t sizeClass = SizeClass(length);
+    if (sizeClass < kCachedClasses && CacheUsable() && cache.counts[sizeClass] < kCachedPerClass) {
+        cache.blocks[sizeClass][cache.counts[sizeClass]++] = block;
+        return;
+    }
+    std::free(block);
+}
+
+}  // namespace
+
 BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length)
 {
     if (length > (std::numeric_limits<uint32_t>::max() - kPrefixBytes) / 2 - 1) return nullptr;
     const size_t bytes = size_t{length} * 2;
-    char* block = static_cast<char*>(std::malloc(kPrefixBytes + bytes + 2));
+    char* block = AllocateBlock(length);
     if (!block) return nullptr;
     const uint32_t prefix = static_cast<uint32_t>(bytes);
     std::memcpy(block, &prefix, kPrefixBytes);
@@ -37,7 +112,7 @@ BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length)
 
 void SysFreeString(BSTR text)
 {
-    if (text) std::free(PrefixOf(text));
+    if (text) FreeBlock(PrefixOf(text), SysStringLen(text));
 }
 
 uint32_t SysStringLen(BSTR text)
@@ -48,13 +123,9 @@ uint32_t SysStringLen(BSTR text)
     return bytes / 2;
 }
 
-BSTR BStrBuffer::assign(std::u16string_view text)
+void BStrBuffer::grow(size_t units)
 {
     static_assert(kPrefixBytes == 2 * sizeof(char16_t));
-    storage_.resize(text.size() + 3);
-    const uint32_t prefix = static_cast<uint32_t>(text.size() * 2);
-    std::memcpy(storage_.data(), &prefix, kPrefixBytes);
-    if (!text.empty()) std::memcpy(storage_.data() + 2, text.data(), text.size() * 2);
-    storage_[text.size() + 2] = 0;
-    return storage_.data() + 2;
+    capacity_ = std::max(units, capacity_ * 2);
+    storage_ = std::make_unique_for_overwrite<char16_t[]>(capacity_ + 3);
 }

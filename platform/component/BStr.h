@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <memory>
 
 // Automation strings: 16-bit units preceded by their length in bytes (32 bits)
 // and followed by a terminating 0. A BSTR points at the first unit; the null
@@ -69,8 +70,20 @@ private:
 // that are lent to a callee for the length of one call and never freed by it.
 class BStrBuffer {
 public:
-    BSTR assign(std::u16string_view text);
+    // Inline: the reader lends several strings per event.
+    BSTR assign(std::u16string_view text)
+    {
+        if (!storage_ || text.size() > capacity_) grow(text.size());
+        const uint32_t prefix = static_cast<uint32_t>(text.size() * 2);
+        std::memcpy(storage_.get(), &prefix, sizeof prefix);
+        if (!text.empty()) std::memcpy(storage_.get() + 2, text.data(), text.size() * 2);
+        storage_[text.size() + 2] = 0;
+        return storage_.get() + 2;
+    }
 
 private:
-    std::vector<char16_t> storage_;  // two units of length, the text, the terminator
+    void grow(size_t units);
+
+    std::unique_ptr<char16_t[]> storage_;  // two units of length, the text, the terminator
+    size_t capacity_ = 0;                  // units of text storage_ can take
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "BStr.h"
 #include "ComPtr.h"
@@ -26,6 +27,22 @@ TEST(BStr, CountsUnitsKeepsEmbeddedZerosAndTreatsNullAsEmpty)
     EXPECT_EQ(BStrView(nullptr), u"");
     EXPECT_EQ(SysAllocString(static_cast<const OLECHAR*>(nullptr)), nullptr);
     SysFreeString(nullptr);
+}
+
+TEST(BStr, FreedStringsComeBackWithTheirNewLengthAndText)
+{
+    // Lengths on both sides of every size-class boundary, allocated and freed twice so that blocks are reused.
+    for (int round = 0; round < 2; ++round) {
+        std::vector<BSTR> texts;
+        for (uint32_t length = 0; length < 200; ++length) {
+            std::u16string text(length, static_cast<char16_t>(u'a' + length % 26));
+            texts.push_back(SysAllocString(text));
+            ASSERT_NE(texts.back(), nullptr);
+            EXPECT_EQ(BStrView(texts.back()), text);
+            EXPECT_EQ(texts.back()[length], u'\0');
+        }
+        for (BSTR text : texts) SysFreeString(text);
+    }
 }
 
 TEST(BStr, ReusedBufferLendsAValidStringEachTime)
