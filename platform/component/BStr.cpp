@@ -51,42 +51,49 @@ struct BlockCache {
     bool gone;  // the thread is ending: no more caching
 };
 
-// The runtime is linked by its programs, never only loaded later, so the
-// cheaper initial-exec model is safe for its thread-local data.
-thread_local BlockCache cache __attribute__((tls_model("initial-exec")));
+// The runtime may be loaded late (with a component, by a program that does
+// not link it), so its thread-local data uses the general model; each call
+// looks the cache up once.
+thread_local BlockCache cache;
 
-void ReleaseCache(void*)
+void ReleaseCache(void* data)
 {
-    cache.gone = true;
+    auto& own = *static_cast<BlockCache*>(data);
+    own.gone = true;
     for (size_t c = 0; c < kCachedClasses; ++c)
-        for (size_t i = 0; i < cache.counts[c]; ++i) std::free(cache.blocks[c][i]);
+        for (size_t i = 0; i < own.counts[c]; ++i) std::free(own.blocks[c][i]);
 }
 
 // Whether this thread may cache; sets up its exit hook the first time.
-bool CacheUsable()
+bool CacheUsable(BlockCache& own)
 {
-    if (cache.hooked) return !cache.gone;
+    if (own.hooked) return !own.gone;
     static pthread_key_t key;
     static const bool keyMade = pthread_key_create(&key, ReleaseCache) == 0;
-    cache.hooked = true;
-    cache.gone = !keyMade || pthread_setspecific(key, &cache) != 0;
-    return !cache.gone;
+    own.hooked = true;
+    own.gone = !keyMade || pthread_setspecific(key, &own) != 0;
+    return !own.gone;
 }
 
 char* AllocateBlock(uint32_t length)
 {
     const size_t sizeClass = SizeClass(length);
-    if (sizeClass < kCachedClasses && CacheUsable() && cache.counts[sizeClass] > 0)
-        return cache.blocks[sizeClass][--cache.counts[sizeClass]];
+    if (sizeClass < kCachedClasses) {
+        BlockCache& own = cache;
+        if (CacheUsable(own) && own.counts[sizeClass] > 0) return own.blocks[sizeClass][--own.counts[sizeClass]];
+    }
     return static_cast<char*>(std::malloc(BlockBytes(length)));
 }
 
 void FreeBlock(char* block, uint32_t length)
 {
     const size_t sizeClass = SizeClass(length);
-    if (sizeClass < kCachedClasses && CacheUsable() && cache.counts[sizeClass] < kCachedPerClass) {
-        cache.blocks[sizeClass][cache.counts[sizeClass]++] = block;
-        return;
+    if (sizeClass < kCachedClasses) {
+        BlockCache& own = cache;
+        if (CacheUsable(own) && own.counts[sizeClass] < kCachedPerClass) {
+            own.blocks[sizeClass][own.counts[sizeClass]++] = block;
+            return;
+        }
     }
     std::free(block);
 }
