@@ -1,49 +1,14 @@
 #include "ComponentParsing.h"
 
-#include <algorithm>
-#include <cstring>
-#include <string_view>
-
 #include "Activation.h"
 #include "BStr.h"
 #include "ComPtr.h"
 #include "EventSinks.h"
 #include "KXSAX2.h"
-#include "RefCounted.h"
 #include "Variant.h"
 
 namespace bench {
 namespace {
-
-// The bytes of the benchmark's input without a copy per parse.
-class BorrowedBytesStream final : public RefCounted<IStream> {
-public:
-    explicit BorrowedBytesStream(std::string_view bytes) : bytes_(bytes) {}
-
-    HRESULT QueryInterface(const IID& iid, void** object) override
-    {
-        if (iid == IID_IUnknown || iid == IID_ISequentialStream || iid == IID_IStream) {
-            *object = static_cast<IStream*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    HRESULT Read(void* buffer, ULONG count, ULONG* read) override
-    {
-        const size_t n = std::min<size_t>(count, bytes_.size() - offset_);
-        std::memcpy(buffer, bytes_.data() + offset_, n);
-        offset_ += n;
-        *read = static_cast<ULONG>(n);
-        return n == count ? S_OK : S_FALSE;
-    }
-    HRESULT Write(const void*, ULONG, ULONG*) override { return E_NOTIMPL; }
-
-private:
-    std::string_view bytes_;
-    size_t offset_ = 0;
-};
 
 // Event count and string lengths, as the ParserCore sink counts them.
 class TallyHandler final : public EventHandler {
@@ -109,7 +74,7 @@ void ParseWithComponent(benchmark::State& state, const std::string* bytes, const
     container->FindConnectionPoint(pointIid, point.out());
     point->Advise(sink.get(), &cookie);
     for (auto _ : state) {
-        auto stream = ComPtr<IStream>::adopt(new BorrowedBytesStream(*bytes));
+        auto stream = ComPtr<IStream>::adopt(CreateStreamOnBorrowedBytes(*bytes));
         Variant input = Variant::Object(stream.get());
         VARIANT_BOOL ok = VARIANT_FALSE;
         if (FAILED(reader->parseEx(input.get(), &ok)) || !ok) state.SkipWithError("the component refused the input");

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "Unknown.h"
 
@@ -26,7 +27,9 @@ inline constexpr IID IID_ISequentialStream = {
 inline constexpr IID IID_IStream = {0x0000000C, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 // Read-only streams: over a file descriptor (not closed by the stream, e.g.
-// standard input) and over bytes the stream keeps a copy of. Each returned
-// stream carries one reference for the caller.
+// standard input), over bytes the stream keeps a copy of, and over bytes the
+// caller keeps alive for the stream's life. Each returned stream carries one
+// reference for the caller.
 IStream* CreateStreamOnDescriptor(int descriptor);
 IStream* CreateStreamOnBytes(std::string bytes);
+IStream* CreateStreamOnBorrowedBytes(std::string_view bytes);

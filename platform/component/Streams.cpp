@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "OfferInterface.h"
 #include "RefCounted.h"
 #include "Stream.h"
 
@@ -15,14 +16,7 @@ class ReadOnlyStream : public RefCounted<IStream> {
 public:
     HRESULT QueryInterface(const IID& iid, void** object) override
     {
-        if (!object) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_ISequentialStream || iid == IID_IStream) {
-            AddRef();
-            *object = static_cast<IStream*>(this);
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
+        return OfferInterface<IStream>(this, iid, object, {IID_IUnknown, IID_ISequentialStream, IID_IStream});
     }
     HRESULT Write(const void*, ULONG, ULONG* written) override
     {
@@ -58,7 +52,8 @@ private:
 
 class BytesStream final : public ReadOnlyStream {
 public:
-    explicit BytesStream(std::string bytes) : bytes_(std::move(bytes)) {}
+    explicit BytesStream(std::string owned) : owned_(std::move(owned)), bytes_(owned_) {}
+    explicit BytesStream(std::string_view borrowed) : bytes_(borrowed) {}
 
     HRESULT Read(void* buffer, ULONG count, ULONG* read) override
     {
@@ -70,7 +65,8 @@ public:
     }
 
 private:
-    std::string bytes_;
+    std::string owned_;
+    std::string_view bytes_;
     size_t offset_ = 0;
 };
 
@@ -79,3 +75,5 @@ private:
 IStream* CreateStreamOnDescriptor(int descriptor) { return new (std::nothrow) DescriptorStream(descriptor); }
 
 IStream* CreateStreamOnBytes(std::string bytes) { return new (std::nothrow) BytesStream(std::move(bytes)); }
+
+IStream* CreateStreamOnBorrowedBytes(std::string_view bytes) { return new (std::nothrow) BytesStream(bytes); }

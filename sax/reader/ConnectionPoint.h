@@ -6,6 +6,7 @@
 
 #include "ComPtr.h"
 #include "ConnectionPoints.h"
+#include "OfferInterface.h"
 
 // One outgoing interface of the reader and its subscribers, in subscription
 // order. The point shares the reader's lifetime: its reference counting goes
@@ -32,14 +33,7 @@ public:
 
     HRESULT QueryInterface(const IID& iid, void** object) override
     {
-        if (!object) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IConnectionPoint) {
-            *object = static_cast<IConnectionPoint*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
+        return OfferInterface<IConnectionPoint>(this, iid, object, {IID_IUnknown, IID_IConnectionPoint});
     }
     ULONG AddRef() override { return owner_.AddRef(); }
     ULONG Release() override { return owner_.Release(); }

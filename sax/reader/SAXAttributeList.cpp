@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "OfferInterface.h"
+
 namespace {
 
 constexpr std::array<DispatchName, 9> kNames = {{
@@ -28,14 +30,7 @@ HRESULT ReturnCopy(std::u16string_view text, BSTR* out)
 
 HRESULT SAXAttributeList::QueryInterface(const IID& iid, void** object)
 {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_ISAXAttributes) {
-        *object = static_cast<ISAXAttributes*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return OfferInterface<ISAXAttributes>(this, iid, object, {IID_IUnknown, IID_IDispatch, IID_ISAXAttributes});
 }
 
 const sax::Attribute* SAXAttributeList::at(int32_t index) const

@@ -1,18 +1,12 @@
 #include "ReaderClassFactory.h"
 
 #include "ModuleLifetime.h"
+#include "OfferInterface.h"
 #include "SAXReader.h"
 
 HRESULT ReaderClassFactory::QueryInterface(const IID& iid, void** object)
 {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-        *object = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return OfferInterface<IClassFactory>(this, iid, object, {IID_IUnknown, IID_IClassFactory});
 }
 
 // The count itself is the module's: the factory is never deleted.

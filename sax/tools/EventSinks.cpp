@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ComPtr.h"
+#include "OfferInterface.h"
 
 namespace {
 
@@ -33,14 +34,7 @@ HRESULT Texts(const DispatchArguments& args, std::array<BSTR, N>& texts)
 
 HRESULT DispatchEventSink::QueryInterface(const IID& iid, void** object)
 {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID__ISAXContentHandler) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return OfferInterface<IDispatch>(this, iid, object, {IID_IUnknown, IID_IDispatch, DIID__ISAXContentHandler});
 }
 
 HRESULT DispatchEventSink::GetIDsOfNames(const IID&, LPOLESTR* names, UINT count, LCID, DISPID* ids)
@@ -112,14 +106,7 @@ HRESULT DispatchEventSink::Invoke(DISPID member, const IID&, LCID, WORD, DISPPAR
 
 HRESULT VtableEventSink::QueryInterface(const IID& iid, void** object)
 {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_ISAXContentHandler) {
-        *object = static_cast<ISAXContentHandler*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return OfferInterface<ISAXContentHandler>(this, iid, object, {IID_IUnknown, IID_ISAXContentHandler});
 }
 
 HRESULT VtableEventSink::startDocument()

@@ -4,6 +4,7 @@
 
 #include "BStr.h"
 #include "ComponentHarness.h"
+#include "OfferInterface.h"
 #include "RefCounted.h"
 #include "TextConversion.h"
 #include "Variant.h"
@@ -139,13 +140,7 @@ class LateAttributeReader final : public RefCounted<ISAXContentHandler> {
 public:
     HRESULT QueryInterface(const IID& iid, void** object) override
     {
-        if (iid == IID_IUnknown || iid == IID_ISAXContentHandler) {
-            *object = static_cast<ISAXContentHandler*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
+        return OfferInterface<ISAXContentHandler>(this, iid, object, {IID_IUnknown, IID_ISAXContentHandler});
     }
     HRESULT startElement(BSTR, BSTR, BSTR, ISAXAttributes* attributes) override
     {

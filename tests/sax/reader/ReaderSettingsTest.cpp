@@ -6,6 +6,7 @@
 
 #include "BStr.h"
 #include "ComponentHarness.h"
+#include "OfferInterface.h"
 #include "RefCounted.h"
 #include "Stream.h"
 #include "TempDir.h"
@@ -201,13 +202,7 @@ class FailingStream final : public RefCounted<IStream> {
 public:
     HRESULT QueryInterface(const IID& iid, void** object) override
     {
-        if (iid == IID_IUnknown || iid == IID_IStream || iid == IID_ISequentialStream) {
-            *object = static_cast<IStream*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
+        return OfferInterface<IStream>(this, iid, object, {IID_IUnknown, IID_IStream, IID_ISequentialStream});
     }
     HRESULT Read(void* buffer, ULONG count, ULONG* read) override
     {
