@@ -25,7 +25,8 @@
 //
 // Early-bound clients advise an ISAXContentHandler on the point found with
 // IID_ISAXContentHandler instead; its subscribers are called first. A
-// subscription made or ended during a parse takes effect from the next parse.
+// subscription made or ended during a parse takes effect from the next parse;
+// a parse started from an event of the same reader is refused with E_FAIL.
 //
 // Strings and the attribute list passed to an event belong to the reader and
 // are valid only during that call (copy what you keep; never free them).

@@ -80,6 +80,9 @@ sax::ParserCore& SAXReader::pendingParser()
 HRESULT SAXReader::parse(sax::ByteSource& source, bool sixteenBitInput, VARIANT_BOOL* isSuccessful)
 {
     if (running_) return E_FAIL;  // a subscriber may not start a second parse on the same reader
+    // A subscriber may drop the client's last reference during an event: the
+    // reader lives until the parse is over.
+    const ComPtr<IUnknown> keepAlive(controlling_);
     try {
         std::unique_ptr<sax::ParserCore> parser = std::move(pending_);
         if (!parser) parser = std::make_unique<sax::ParserCore>();

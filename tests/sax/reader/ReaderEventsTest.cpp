@@ -270,3 +270,56 @@ TEST(ReaderAttributeList, AnswersAllNineMembersDuringStartElementOnly)
 }
 
 }  // namespace
+
+namespace {
+
+// Misbehaves during the first startElement: ends its own subscription, tries
+// a second parse on the same reader and drops the last reference to it.
+class RudeHandler final : public EventHandler {
+public:
+    void setLocator(ISAXLocator*) override {}
+    void startDocument() override {}
+    void endDocument() override { ++ends; }
+    void startElement(std::u16string_view, std::u16string_view, std::u16string_view, ISAXAttributes*) override
+    {
+        ++starts;
+        if (!reader) return;
+        subscription.reset();
+        VARIANT_BOOL ok = VARIANT_TRUE;
+        BStr text(u"<x/>");
+        nested = reader->parseString(text.get(), &ok);
+        reader = nullptr;
+    }
+    void endElement(std::u16string_view, std::u16string_view, std::u16string_view) override {}
+    void processingInstruction(std::u16string_view, std::u16string_view) override {}
+    void characters(std::u16string_view, int32_t) override {}
+    void comment(std::u16string_view) override {}
+    void cdata(std::u16string_view) override {}
+    void startPrefixMapping(std::u16string_view, std::u16string_view) override {}
+    void endPrefixMapping(std::u16string_view) override {}
+
+    ComPtr<ISAXXMLReader> reader;
+    std::unique_ptr<Subscription> subscription;
+    HRESULT nested = S_OK;
+    int starts = 0;
+    int ends = 0;
+};
+
+TEST(ReaderFiring, SubscribersMayUnsubscribeAndLetGoOfTheReaderDuringAnEvent)
+{
+    RudeHandler handler;
+    handler.reader = CreateReader();
+    auto sink = MakeSink(DIID__ISAXContentHandler, handler);
+    handler.subscription = std::make_unique<Subscription>(*handler.reader.get(), DIID__ISAXContentHandler, sink.get());
+    // The handler holds the only reference; the call below goes through a plain pointer.
+    ISAXXMLReader* reader = handler.reader.get();
+    BStr text(u"<a><b/><c/></a>");
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    EXPECT_EQ(reader->parseString(text.get(), &ok), S_OK);  // the reader is gone once this returns
+    EXPECT_EQ(ok, VARIANT_TRUE);
+    EXPECT_EQ(handler.nested, E_FAIL);
+    EXPECT_EQ(handler.starts, 3);  // the subscription taken at the start lasts the parse
+    EXPECT_EQ(handler.ends, 1);
+}
+
+}  // namespace
