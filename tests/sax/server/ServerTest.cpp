@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "Activation.h"
+#include "BStr.h"
 #include "ComPtr.h"
 #include "ComponentExports.h"
 #include "KXSAX2.h"
@@ -273,6 +274,25 @@ TEST_F(Registration, WithoutRegistrationTheSearchFoldersServeClassIdsAndProgIds)
     EXPECT_EQ(CoCreateInstance(clsid, nullptr, IID_ISAXXMLReader, reader.outVoid()), S_OK);
     EXPECT_EQ(CoCreateInstance(CLSID_SAXAttributes, nullptr, IID_IUnknown, reader.outVoid()), REGDB_E_CLASSNOTREG);
     EXPECT_FALSE(std::filesystem::exists(registry));  // nothing was written
+}
+
+// Without a handle of its own on the library, so that a wrong unload would show.
+TEST(Activation, LibrariesStayLoadedWhileTheyServeObjects)
+{
+    TempDir dir;
+    ScopedEnvironment file("VELK_COMPONENT_REGISTRY", dir.file("registry").c_str());
+    const std::string folder = std::filesystem::path(SAX_LIBRARY).parent_path().string();
+    ScopedEnvironment search("VELK_COMPONENT_PATH", folder.c_str());
+    ComPtr<ISAXXMLReader> reader;
+    ASSERT_EQ(CoCreateInstance(CLSID_SAXXMLReader, nullptr, IID_ISAXXMLReader, reader.outVoid()), S_OK);
+    CoFreeUnusedLibraries();  // the reader is alive: the library stays
+    BStr document(u"<still-here/>");
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    EXPECT_EQ(reader->parseString(document.get(), &ok), S_OK);
+    EXPECT_EQ(ok, VARIANT_TRUE);
+    reader = nullptr;
+    CoFreeUnusedLibraries();
+    ASSERT_EQ(CoCreateInstance(CLSID_SAXXMLReaderEx, nullptr, IID_ISAXXMLReader, reader.outVoid()), S_OK);
 }
 
 // Runs the registrar; its exit status and output.
