@@ -150,7 +150,8 @@ TEST(Registry, ConcurrentProcessesKeepEachOthersChanges)
         waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    const RegistryKey* shared = ReadRegistry().find("Shared");
+    const RegistryKey registry = ReadRegistry();
+    const RegistryKey* shared = registry.find("Shared");
     ASSERT_NE(shared, nullptr);
     EXPECT_EQ(shared->values().size(), size_t{kProcesses * kUpdates});
 }
