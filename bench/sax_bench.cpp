@@ -3,10 +3,13 @@
 // its strings. Repetitions of every parser and input run interleaved in a
 // random order, so that a change in the machine's load falls on all of them;
 // the last lines give each parser's median and ParserCore's ratio to the others.
+// On the generated description also the sax component with a vtable and
+// with a dispatch subscriber: compare them with ParserCore direct.
 #include <benchmark/benchmark.h>
 #include <expat.h>
 #include <libxml/parser.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -14,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "ComponentParsing.h"
 #include "ContentSink.h"
 #include "DeviceDescriptionGenerator.h"
 #include "MemoryByteSource.h"
@@ -191,6 +195,9 @@ int main(int argc, char** argv)
         inputs.push_back({std::strrchr(path, '/') + 1, std::move(bytes)});
     }
     inputs.push_back({"generated-device-20MB.xml", TwentyMegabyteDescription()});
+    const Input& generated = inputs.back();
+    // The component is found beside the build's tools unless the caller says otherwise.
+    setenv("VELK_COMPONENT_PATH", SAX_COMPONENT_FOLDER, 0);
 
     using Parse = void (*)(benchmark::State&, const Input*);
     const std::pair<const char*, Parse> parsers[] = {
@@ -200,6 +207,13 @@ int main(int argc, char** argv)
             bench::ThroughputRatioReporter::AddSpreadStatistics(
                 benchmark::RegisterBenchmark((std::string(name) + "/" + input.label).c_str(), parse, &input)
                     ->Unit(benchmark::kMillisecond));
+    using ParseBytes = void (*)(benchmark::State&, const std::string*);
+    const std::pair<const char*, ParseBytes> components[] = {
+        {"component-vtable", bench::ParseWithComponentVtable}, {"component-dispatch", bench::ParseWithComponentDispatch}};
+    for (const auto& [name, parse] : components)
+        bench::ThroughputRatioReporter::AddSpreadStatistics(
+            benchmark::RegisterBenchmark((std::string(name) + "/" + generated.label).c_str(), parse, &generated.bytes)
+                ->Unit(benchmark::kMillisecond));
 
     // Five interleaved repetitions unless the command line says otherwise (later flags win).
     std::vector<char*> arguments{argv[0]};
@@ -211,6 +225,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&count, arguments.data());
     std::vector<std::string> parserNames, labels;
     for (const auto& parser : parsers) parserNames.push_back(parser.first);
+    for (const auto& component : components) parserNames.push_back(component.first);
     for (const Input& input : inputs) labels.push_back(input.label);
     bench::ThroughputRatioReporter reporter(parserNames, labels);
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "Dispatch.h"
+
+// Reads the arguments of an Invoke call by their place in the member's
+// signature (0 = first), undoing the reverse order of DISPPARAMS. Each reader
+// checks the type and, on a mismatch, reports the argument through
+// argumentError and answers DISP_E_TYPEMISMATCH.
+class DispatchArguments {
+public:
+    DispatchArguments(const DISPPARAMS* params, UINT* argumentError) : params_(params), argumentError_(argumentError) {}
+
+    // DISP_E_BADPARAMCOUNT unless exactly `count` positional arguments came; named ones are refused.
+    HRESULT expect(UINT count) const;
+    HRESULT text(UINT index, BSTR& value) const;             // VT_BSTR
+    HRESULT int32(UINT index, int32_t& value) const;         // VT_I4 or VT_I2
+    HRESULT boolean(UINT index, VARIANT_BOOL& value) const;  // VT_BOOL, VT_I2 or VT_I4 (non-zero is true)
+    HRESULT object(UINT index, IUnknown*& value) const;      // VT_DISPATCH or VT_UNKNOWN, not owned
+    const VARIANT& variant(UINT index) const;
+
+private:
+    HRESULT mismatch(UINT index) const;
+
+    const DISPPARAMS* params_;
+    UINT* argumentError_;
+};
+
+// Hand a member's result to the caller of Invoke; a null `result` discards it.
+void ReturnText(VARIANT* result, BSTR owned);
+void ReturnInt32(VARIANT* result, int32_t value);
+void ReturnBoolean(VARIANT* result, VARIANT_BOOL value);
+
+struct DispatchName {
+    std::u16string_view name;
+    DISPID id;
+};
+
+// GetIDsOfNames over a table of member names, compared without regard to
+// ASCII letter case as late-bound callers expect. Only the member name
+// (names[0]) can be found; argument names answer DISPID_UNKNOWN.
+HRESULT LookUpDispatchNames(std::span<const DispatchName> table, LPOLESTR* names, UINT count, DISPID* ids);
+
+// The two IDispatch members for objects that offer no type information.
+template <class Interface>
+class WithoutTypeInfo : public Interface {
+public:
+    HRESULT GetTypeInfoCount(UINT* count) override
+    {
+        if (!count) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo** info) override
+    {
+        if (info) *info = nullptr;
+        return E_NOTIMPL;
+    }
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "BStr.h"
+#include "ComPtr.h"
+#include "ContentSink.h"
+#include "KXSAX2.h"
+#include "SAXAttributeList.h"
+
+// Turns the scanner's content calls into events: each goes first to every
+// ISAXContentHandler subscriber, then, when there are any, to every
+// _ISAXContentHandler subscriber through Invoke. The strings are lent for the
+// call only, from buffers reused from event to event; subscriber results are
+// not examined.
+class EventFirer final : public sax::ContentSink {
+public:
+    EventFirer(ISAXLocator& locator, SAXAttributeList& attributes) : locator_(locator), attributes_(attributes) {}
+
+    // The subscribers of one parse; release() drops them afterwards.
+    void prepare(std::vector<ComPtr<ISAXContentHandler>> vtable, std::vector<ComPtr<IDispatch>> dispatch)
+    {
+        vtable_ = std::move(vtable);
+        dispatch_ = std::move(dispatch);
+    }
+    void release()
+    {
+        vtable_.clear();
+        dispatch_.clear();
+        attributes_.hide();
+    }
+
+    void startDocument() override;
+    void endDocument() override;
+    void startPrefixMapping(std::u16string_view prefix, std::u16string_view uri) override;
+    void endPrefixMapping(std::u16string_view prefix) override;
+    void startElement(std::u16string_view uri, std::u16string_view localName, std::u16string_view rawName,
+                      sax::AttributeList attributes) override;
+    void endElement(std::u16string_view uri, std::u16string_view localName, std::u16string_view rawName) override;
+    void processingInstruction(std::u16string_view target, std::u16string_view data) override;
+    void characters(std::u16string_view text, int32_t start, int32_t length) override;
+    void setLocator(const sax::Locator& locator) override;
+    void comment(std::u16string_view text) override;
+    void cdata(std::u16string_view text) override;
+
+private:
+    // Lends `text` as the BSTR in buffer `slot`.
+    BSTR lend(size_t slot, std::u16string_view text) { return buffers_[slot].assign(text); }
+    // Calls every dispatch subscriber with `args` given in signature order.
+    void invoke(DISPID member, std::initializer_list<VARIANT> args);
+
+    ISAXLocator& locator_;
+    SAXAttributeList& attributes_;
+    std::vector<ComPtr<ISAXContentHandler>> vtable_;
+    std::vector<ComPtr<IDispatch>> dispatch_;
+    std::array<BStrBuffer, 3> buffers_;
+};

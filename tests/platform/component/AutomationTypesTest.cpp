@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "BStr.h"
+#include "ComPtr.h"
+#include "DispatchHelpers.h"
+#include "RefCounted.h"
+#include "Variant.h"
+
+namespace {
+
+TEST(BStr, CountsUnitsKeepsEmbeddedZerosAndTreatsNullAsEmpty)
+{
+    BSTR text = SysAllocStringLen(u"a\0b", 3);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(SysStringLen(text), 3u);
+    EXPECT_EQ(BStrView(text), std::u16string_view(u"a\0b", 3));
+    EXPECT_EQ(text[3], u'\0');
+    uint32_t bytes = 0;
+    std::memcpy(&bytes, reinterpret_cast<char*>(text) - 4, 4);
+    EXPECT_EQ(bytes, 6u);  // the prefix counts bytes
+    SysFreeString(text);
+
+    EXPECT_EQ(SysStringLen(nullptr), 0u);
+    EXPECT_EQ(BStrView(nullptr), u"");
+    EXPECT_EQ(SysAllocString(static_cast<const OLECHAR*>(nullptr)), nullptr);
+    SysFreeString(nullptr);
+}
+
+TEST(BStr, FreedStringsComeBackWithTheirNewLengthAndText)
+{
+    // Lengths on both sides of every size-class boundary, allocated and freed twice so that blocks are reused.
+    for (int round = 0; round < 2; ++round) {
+        std::vector<BSTR> texts;
+        for (uint32_t length = 0; length < 200; ++length) {
+            std::u16string text(length, static_cast<char16_t>(u'a' + length % 26));
+            texts.push_back(SysAllocString(text));
+            ASSERT_NE(texts.back(), nullptr);
+            EXPECT_EQ(BStrView(texts.back()), text);
+            EXPECT_EQ(texts.back()[length], u'\0');
+        }
+        for (BSTR text : texts) SysFreeString(text);
+    }
+}
+
+TEST(BStr, ReusedBufferLendsAValidStringEachTime)
+{
+    BStrBuffer buffer;
+    BSTR first = buffer.assign(u"longer text");
+    EXPECT_EQ(BStrView(first), u"longer text");
+    BSTR second = buffer.assign(u"");
+    EXPECT_EQ(SysStringLen(second), 0u);
+    EXPECT_EQ(second[0], u'\0');
+    EXPECT_EQ(BStrView(buffer.assign(u"xy")), u"xy");
+}
+
+// Counts its own destruction, to show that references are given back.
+class Probe final : public RefCounted<IUnknown> {
+public:
+    explicit Probe(int& destroyed) : destroyed_(destroyed) {}
+    ~Probe() override { ++destroyed_; }
+    HRESULT QueryInterface(const IID&, void** object) override
+    {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+
+private:
+    int& destroyed_;
+};
+
+TEST(Variant, ClearFreesTheStringAndReleasesTheObject)
+{
+    int destroyed = 0;
+    {
+        auto probe = ComPtr<IUnknown>::adopt(new Probe(destroyed));
+        Variant object = Variant::Object(probe.get());
+        EXPECT_EQ(object.get().vt, VT_UNKNOWN);
+        probe = nullptr;
+        EXPECT_EQ(destroyed, 0);  // the variant still holds it
+        Variant text = Variant::Text(u"abc");
+        EXPECT_EQ(BStrView(text.get().bstrVal), u"abc");
+        VariantClear(&text.get());
+        EXPECT_EQ(text.get().vt, VT_EMPTY);
+    }
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(Variant::Boolean(true).get().boolVal, VARIANT_TRUE);
+    EXPECT_EQ(VARIANT_TRUE, -1);
+}
+
+TEST(DispatchArguments, ReadsInSignatureOrderFromTheReversedArray)
+{
+    // A member (text, number, flag): DISPPARAMS holds flag, number, text.
+    Variant flag = Variant::Boolean(true);
+    Variant number = Variant::Int32(42);
+    Variant text = Variant::Text(u"first");
+    VARIANT args[3] = {flag.get(), number.get(), text.get()};
+    DISPPARAMS params{args, nullptr, 3, 0};
+    UINT wrong = 99;
+    const DispatchArguments reader(&params, &wrong);
+
+    ASSERT_EQ(reader.expect(3), S_OK);
+    EXPECT_EQ(reader.expect(2), DISP_E_BADPARAMCOUNT);
+    BSTR first = nullptr;
+    int32_t second = 0;
+    VARIANT_BOOL third = VARIANT_FALSE;
+    EXPECT_EQ(reader.text(0, first), S_OK);
+    EXPECT_EQ(BStrView(first), u"first");
+    EXPECT_EQ(reader.int32(1, second), S_OK);
+    EXPECT_EQ(second, 42);
+    EXPECT_EQ(reader.boolean(2, third), S_OK);
+    EXPECT_EQ(third, VARIANT_TRUE);
+
+    EXPECT_EQ(reader.text(1, first), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(wrong, 1u);  // the number's place in rgvarg
+    EXPECT_EQ(reader.int32(0, second), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(wrong, 2u);
+
+    DISPID named = 0;
+    DISPPARAMS withNames{args, &named, 3, 1};
+    EXPECT_EQ(DispatchArguments(&withNames, nullptr).expect(3), DISP_E_NONAMEDARGS);
+    EXPECT_EQ(DispatchArguments(nullptr, nullptr).expect(0), S_OK);
+}
+
+TEST(DispatchNames, FindsMembersWithoutRegardToCase)
+{
+    constexpr DispatchName table[] = {{u"getLength", 1}, {u"getValue", 2}};
+    char16_t upper[] = u"GETVALUE";
+    char16_t unknown[] = u"getNothing";
+    char16_t argument[] = u"iIndex";
+    LPOLESTR names[] = {upper, argument};
+    DISPID ids[2] = {0, 0};
+    EXPECT_EQ(LookUpDispatchNames(table, names, 1, ids), S_OK);
+    EXPECT_EQ(ids[0], 2);
+    EXPECT_EQ(LookUpDispatchNames(table, names, 2, ids), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(ids[0], 2);
+    EXPECT_EQ(ids[1], DISPID_UNKNOWN);
+    names[0] = unknown;
+    EXPECT_EQ(LookUpDispatchNames(table, names, 1, ids), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(ids[0], DISPID_UNKNOWN);
+}
+
+}  // namespace
