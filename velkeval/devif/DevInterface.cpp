@@ -1,7 +1,5 @@
 #include "DevInterface.h"
 
-#include "Conversions.h"
-
 namespace velk {
 
 void DevInterface::ShouldNotRun() const
@@ -41,13 +39,6 @@ std::string DevInterface::DevType() const
 {
     ShouldNotRun();
     return {};
-}
-
-std::optional<std::string> EightAddressBits(int16_t address)
-{
-    std::string bits = IntToBin(address, 8);
-    if (bits.size() != 8) return std::nullopt;
-    return bits;
 }
 
 }  // namespace velk

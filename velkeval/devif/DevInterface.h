@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -41,9 +40,5 @@ private:
 
     UserDialogs& dialogs_;
 };
-
-// The address as eight binary digits, or nothing when it needs more (above
-// 255): what the parallel links keep of the address given to Connect.
-std::optional<std::string> EightAddressBits(int16_t address);
 
 }  // namespace velk

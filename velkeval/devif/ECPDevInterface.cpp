@@ -1,5 +1,7 @@
 #include "ECPDevInterface.h"
 
+#include "AddressBits.h"
+
 namespace velk {
 namespace {
 

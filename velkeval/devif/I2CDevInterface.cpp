@@ -1,5 +1,6 @@
 #include "I2CDevInterface.h"
 
+#include "AddressBits.h"
 #include "Conversions.h"
 #include "LinkError.h"
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ControlRecCollection.h"
@@ -9,6 +10,8 @@
 namespace velk {
 
 class Group;
+class RegisterView;
+struct ProgramState;
 
 // A run of 1 to 8 adjacent bits inside one register byte of a group.
 class Field {
@@ -44,6 +47,36 @@ public:
     // byte's bit already has that state, else the value with that bit's weight
     // added or taken away.
     int16_t BitCandidate(int16_t controlBitIndex, int16_t entered) const;
+
+    // The nameRegistry key of the field, which its widgets carry as tag.
+    std::string RegistryKey() const;
+
+    // Places the field's description controls in row `row` of the parent's
+    // band (creating their widgets when createViews), adds its bit boxes and
+    // name label, and shows its state. firstInByte: the first field met in
+    // its byte, whose row shows the whole byte.
+    void Initialize(ProgramState& state, int16_t row, bool firstInByte, bool createViews);
+    // fromControl true: the field control of controlType with element index
+    // changed to text; the field takes the value when it is accepted, and the
+    // group repacks, redraws and (with loadOnChange) writes the register.
+    // fromControl false: re-reads the value from the register bytes (the
+    // other arguments are 0, 0 and empty) and redraws when it changed.
+    void processChange(ProgramState& state, bool fromControl, int32_t controlType, int16_t index,
+                       const std::string& text);
+    // Shows the field's state on all its controls.
+    void UpdateControls(RegisterView& view) const;
+    // The first field control of that type and widget index, or none.
+    std::shared_ptr<ControlRecord> FindControl(int32_t controlType, int16_t index) const;
+    // Removes the field's widgets and drops its bit boxes and name label.
+    void Destroy(RegisterView& view);
+    // Moves every widget of the field down by dy and onto page.
+    void incrY(RegisterView& view, int16_t dy, int16_t page);
+
+private:
+    // The value a control's text asks for, or nothing when it is refused.
+    std::optional<int16_t> Candidate(const ControlRecord& record, int32_t controlType, const std::string& text) const;
+    void AddBitBoxes(RegisterView& view, int16_t rowTop, bool firstInByte, int16_t page);
+    void AddNameLabel(RegisterView& view, int16_t rowTop, int16_t page);
 };
 
 // The position key of a field at byteIndex/bitIndex, and the childFields key

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 namespace velk {
 
 class Field;
+class RegisterView;
+struct ProgramState;
 
 // What writing a group-level value back did to the register.
 enum class GroupWriteResult {
@@ -72,6 +75,47 @@ public:
     int16_t ByteAddress(int16_t i) const;
     std::string ByteAddressLabel(int16_t i) const;
 
+    // The nameRegistry key of the group, which its widgets carry as tag.
+    std::string RegistryKey() const;
+
+    // Band layout. Initialize lays out the band and creates its generated
+    // controls: rebuild false appends it at runningTop of the last page while
+    // loading (its description controls already have widgets); rebuild true
+    // lays it out again after Destroy at its own y and frame, creates new
+    // widgets for its description controls and re-places the groups after it.
+    void Initialize(ProgramState& state, bool rebuild);
+    // Moves the band to runningTop on page during a re-layout (a new page
+    // when it would pass maxPageHeight) and advances runningTop past it.
+    void incrY(ProgramState& state, int16_t& runningTop, int16_t& page);
+    // Removes every widget of the band and drops the generated records (lines,
+    // address labels, value boxes, bit boxes, name labels); description
+    // records stay, so Initialize(true) can lay the band out again.
+    void Destroy(RegisterView& view);
+
+    // Reads every register byte from devInterface, then shows them on every
+    // control. A link failure leaves the register as it was and reaches the
+    // caller; so does a missing link.
+    void doRead(ProgramState& state);
+    // Writes every register byte to devInterface in ascending address order,
+    // one byte per call; nothing for a read-only group.
+    void doWrite(ProgramState& state);
+    // Takes the register bytes from bytes[start ..] and shows them, as doRead.
+    void processRead(ProgramState& state, std::span<const int16_t> bytes, int16_t start);
+    // Copies the register bytes into bytes[start ..].
+    void processWrite(std::span<int16_t> bytes, int16_t start) const;
+
+    // fromControl true: the group control of controlType with element index
+    // changed to text; the register takes the value when it is accepted, all
+    // controls are redrawn, and with loadOnChange the register is written.
+    // fromControl false: one of the fields changed (the other arguments are
+    // 0, 0 and empty); repack, redraw and write with loadOnChange.
+    void processChange(ProgramState& state, bool fromControl, int32_t controlType, int16_t index,
+                       const std::string& text);
+    // The first group control of that type and widget index, or none.
+    std::shared_ptr<ControlRecord> FindControl(int32_t controlType, int16_t index) const;
+    // Shows the group-level value and the register bytes on the group controls.
+    void UpdateGroupControls(RegisterView& view) const;
+
 private:
     void RequireBytes() const;
     // Exponent of 2 applied to byte i in the Series and Reverse Series value.
@@ -79,6 +123,18 @@ private:
     double SeriesValue(const std::vector<int16_t>& bytes) const;
     GroupWriteResult WriteSeriesValue(int16_t v);
     GroupWriteResult WriteParallelValue(int16_t v);
+    // Whether an entered group value changes what the register holds (a
+    // refused or out-of-range value also counts: every control is redrawn).
+    bool TakeControlText(const ControlRecord& record, const std::string& text);
+    // Field values re-read from the bytes, every control redrawn.
+    void ShowRegisterBytes(RegisterView& view);
+    // doWrite after an accepted change; a failure is reported to the user.
+    void WriteOnChange(ProgramState& state);
+    // Band layout steps of Initialize.
+    void PlaceBand(ProgramState& state, bool rebuild);
+    void InitializeFields(ProgramState& state, bool rebuild, std::vector<int16_t>& fieldsBeforeByte);
+    void AddFrameLines(RegisterView& view);
+    void AddByteControls(RegisterView& view, const std::vector<int16_t>& fieldsBeforeByte);
 
     std::vector<int16_t> bytes_;
 };

@@ -32,7 +32,7 @@ HeadlessRegisterView::HeadlessRegisterView()
         const auto array = static_cast<WidgetArray>(a);
         widgets_[WidgetId{array, 0}] = TemplateAsMade(array);
     }
-    pages_.push_back(Page{"key1", "Tab1", true});
+    pages_.push_back(Page{"key1", "Tab1", true, 8020, 0});
 }
 
 const HeadlessRegisterView::Widget& HeadlessRegisterView::widget(WidgetId id) const
@@ -87,6 +87,13 @@ void HeadlessRegisterView::setVisible(WidgetId id, bool visible)
 void HeadlessRegisterView::move(WidgetId id, int16_t left, int16_t top)
 {
     Widget& w = Change(id, "move " + std::to_string(left) + " " + std::to_string(top));
+    if (id.array == WidgetArray::lines) {
+        const int dx = left - w.left, dy = top - w.top;
+        w.x1 = Checked16(w.x1 + dx, "line end");
+        w.x2 = Checked16(w.x2 + dx, "line end");
+        w.y1 = Checked16(w.y1 + dy, "line end");
+        w.y2 = Checked16(w.y2 + dy, "line end");
+    }
     w.left = left;
     w.top = top;
 }
@@ -177,6 +184,8 @@ void HeadlessRegisterView::setLineEnds(WidgetId id, int16_t x1, int16_t y1, int1
     w.y1 = y1;
     w.x2 = x2;
     w.y2 = y2;
+    w.left = x1;
+    w.top = y1;
     w.borderWidth = borderWidth;
 }
 
@@ -185,8 +194,65 @@ void HeadlessRegisterView::addPage(int16_t page, const std::string& tabKey, cons
     Record("addPage " + std::to_string(page) + " " + Quoted(tabKey) + " " + Quoted(tabCaption));
     if (page != static_cast<int>(pages_.size()) + 1) throw ModelError("Pages are added in order");
     pages_.back().visible = false;
-    pages_.push_back(Page{tabKey, tabCaption, true});
+    pages_.push_back(Page{tabKey, tabCaption, true, pages_.front().height, pages_.front().top});
     selectedTab_ = page;
+}
+
+HeadlessRegisterView::Page& HeadlessRegisterView::PageAt(int16_t page)
+{
+    if (page < 1 || page > static_cast<int>(pages_.size())) throw ModelError("There is no page " + std::to_string(page));
+    return pages_[static_cast<size_t>(page - 1)];
+}
+
+void HeadlessRegisterView::selectTab(int16_t page)
+{
+    Record("selectTab " + std::to_string(page));
+    PageAt(page);
+    for (Page& p : pages_) p.visible = false;
+    PageAt(page).visible = true;
+    selectedTab_ = page;
+}
+
+void HeadlessRegisterView::removeLastPage()
+{
+    Record("removeLastPage");
+    if (pages_.size() <= 1) throw ModelError("Page 1 cannot be removed");
+    if (selectedTab_ == static_cast<int>(pages_.size())) throw ModelError("The page shown cannot be removed");
+    pages_.pop_back();
+}
+
+void HeadlessRegisterView::setTabCaption(int16_t page, const std::string& caption)
+{
+    Record("setTabCaption " + std::to_string(page) + " " + Quoted(caption));
+    PageAt(page).tabCaption = caption;
+}
+
+void HeadlessRegisterView::setPageHeight(int16_t page, int16_t height)
+{
+    Record("setPageHeight " + std::to_string(page) + " " + std::to_string(height));
+    PageAt(page).height = height;
+}
+
+void HeadlessRegisterView::setPageTop(int16_t page, int16_t top)
+{
+    Record("setPageTop " + std::to_string(page) + " " + std::to_string(top));
+    PageAt(page).top = top;
+}
+
+void HeadlessRegisterView::fitWindowHeight()
+{
+    Record("fitWindowHeight");
+    ++fitWindowHeightCount_;
+}
+
+void HeadlessRegisterView::restoreTemplates()
+{
+    Record("restoreTemplates");
+    for (auto& [id, state] : widgets_) {
+        if (id.index != 0) continue;
+        state.page = 0;
+        state.visible = false;
+    }
 }
 
 }  // namespace velk

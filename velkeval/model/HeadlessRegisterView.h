@@ -10,6 +10,7 @@ namespace velk {
 
 // A RegisterView without a display: it keeps the state of every widget and
 // page, and records every call in order, for tests and the command line.
+// A line's left and top are its first end; moving a line moves both ends.
 // Using an element that is not loaded (or loading one twice, or unloading a
 // template) is an error, so a model fault shows instead of passing.
 class HeadlessRegisterView : public RegisterView {
@@ -36,6 +37,7 @@ public:
         std::string tabKey;
         std::string tabCaption;
         bool visible = false;
+        int16_t height = 0, top = 0;
     };
 
     // Colours of the label template, which new labels copy: the system
@@ -51,6 +53,8 @@ public:
     int loadedCount(WidgetArray array) const;
     const std::vector<Page>& pages() const { return pages_; }  // pages_[0] is page 1
     int16_t selectedTab() const { return selectedTab_; }
+    // How often the model asked to fit the window height to the content.
+    int fitWindowHeightCount() const { return fitWindowHeightCount_; }
 
     const std::vector<std::string>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
@@ -83,16 +87,25 @@ public:
     void setToolTip(WidgetId id, const std::string& text) override;
     void setLineEnds(WidgetId id, int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t borderWidth) override;
     void addPage(int16_t page, const std::string& tabKey, const std::string& tabCaption) override;
+    void selectTab(int16_t page) override;
+    void removeLastPage() override;
+    void setTabCaption(int16_t page, const std::string& caption) override;
+    void setPageHeight(int16_t page, int16_t height) override;
+    void setPageTop(int16_t page, int16_t top) override;
+    void fitWindowHeight() override;
+    void restoreTemplates() override;
 
 private:
     // Element 0 of an array as the window starts with it.
     static Widget TemplateAsMade(WidgetArray array);
     Widget& Change(WidgetId id, const std::string& call);
+    Page& PageAt(int16_t page);
     void Record(const std::string& call) { calls_.push_back(call); }
 
     std::map<WidgetId, Widget> widgets_;
     std::vector<Page> pages_;
     int16_t selectedTab_ = 1;
+    int fitWindowHeightCount_ = 0;
     std::vector<std::string> calls_;
 };
 

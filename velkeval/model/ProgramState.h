@@ -8,6 +8,7 @@
 #include "Group.h"
 #include "GroupCollection.h"
 #include "NameRegistry.h"
+#include "UserDialogs.h"
 
 namespace velk {
 
@@ -18,11 +19,12 @@ class RegisterView;
 // built or edited, the open link and the event flags. Owned by the window
 // and passed by reference, so independent states can coexist (in tests, say).
 struct ProgramState {
-    explicit ProgramState(RegisterView& registerView) : view(registerView) {}
+    ProgramState(RegisterView& registerView, UserDialogs& userDialogs) : view(registerView), dialogs(userDialogs) {}
     ProgramState(const ProgramState&) = delete;
     ProgramState& operator=(const ProgramState&) = delete;
 
-    RegisterView& view;  // the window's widgets, pages and layout variables
+    RegisterView& view;    // the window's widgets, pages and layout variables
+    UserDialogs& dialogs;  // the messages of the commands the model carries out
 
     GroupCollection allGroups;
     NameRegistry nameRegistry;

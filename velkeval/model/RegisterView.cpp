@@ -1,5 +1,7 @@
 #include "RegisterView.h"
 
+#include <algorithm>
+
 #include "ControlType.h"
 #include "ModelError.h"
 
@@ -36,26 +38,37 @@ WidgetId WidgetOf(const ControlRecord& record)
     return {WidgetArrayFor(record.controlType, record.isGroup), record.Index};
 }
 
-int16_t& PageLayout::pageBottom(int16_t page)
+PageLayout::PageState& PageLayout::Page(int16_t page)
 {
-    if (page < 1 || page >= static_cast<int>(pageBottoms_.size()))
+    if (page < 1 || page >= static_cast<int>(pages_.size()))
         throw ModelError("There is no page " + std::to_string(page));
-    return pageBottoms_[static_cast<size_t>(page)];
+    return pages_[static_cast<size_t>(page)];
 }
 
-int16_t PageLayout::pageBottom(int16_t page) const { return const_cast<PageLayout*>(this)->pageBottom(page); }
+const PageLayout::PageState& PageLayout::Page(int16_t page) const { return const_cast<PageLayout*>(this)->Page(page); }
+
+int16_t& PageLayout::pageBottom(int16_t page) { return Page(page).bottom; }
+
+int16_t PageLayout::pageBottom(int16_t page) const { return Page(page).bottom; }
+
+int16_t PageLayout::largestPageBottom() const
+{
+    int16_t largest = 0;
+    for (int16_t p = 1; p <= pageCount(); ++p) largest = std::max(largest, pageBottom(p));
+    return largest;
+}
 
 int16_t PageLayout::AppendPage()
 {
     const int16_t page = Checked16(pageCount() + 1LL, "page count");
-    pageBottoms_.push_back(0);
+    pages_.push_back(PageState{0, "Tab" + std::to_string(page), {}});
     return page;
 }
 
 void PageLayout::RemoveLastPage()
 {
     if (pageCount() <= 1) throw ModelError("Page 1 cannot be removed");
-    pageBottoms_.pop_back();
+    pages_.pop_back();
     if (currentPage > pageCount()) currentPage = pageCount();
 }
 
@@ -125,10 +138,31 @@ std::shared_ptr<ControlRecord> RegisterView::AddLine(int16_t x1, int16_t y1, int
 void RegisterView::AddFrame()
 {
     const int16_t n = layout.AppendPage();
-    const std::string number = std::to_string(n);
-    addPage(n, "key" + number, "Tab" + number);
+    addPage(n, "key" + std::to_string(n), layout.tabCaption(n));
     layout.runningTop = 0;
     layout.currentPage = n;
+}
+
+void RegisterView::SelectTab(int16_t page)
+{
+    layout.Page(page);  // validates the page
+    selectTab(page);
+    layout.currentPage = page;
+}
+
+void RegisterView::RemoveLastPage()
+{
+    const int16_t last = layout.pageCount();
+    if (last <= 1) throw ModelError("Page 1 cannot be removed");
+    if (layout.currentPage == last) SelectTab(static_cast<int16_t>(last - 1));
+    removeLastPage();
+    layout.RemoveLastPage();
+}
+
+void RegisterView::SetTabCaption(int16_t page, const std::string& caption)
+{
+    layout.Page(page).caption = caption;
+    setTabCaption(page, caption);
 }
 
 }  // namespace velk

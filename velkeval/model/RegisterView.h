@@ -48,7 +48,8 @@ constexpr int32_t RGB(int red, int green, int blue) { return red + green * 256 +
 constexpr int32_t SystemColour(int n) { return static_cast<int32_t>(0x80000000u + static_cast<uint32_t>(n)); }
 
 // The page layout state of the register view (all lengths in twips). The
-// page count and the page bottoms change together, so they cannot disagree.
+// page count, the page bottoms and the tab texts change together, so they
+// cannot disagree.
 class PageLayout {
 public:
     int16_t currentPage = 1;
@@ -56,20 +57,37 @@ public:
     int16_t maxPageHeight = 8000;
     int16_t minWindowHeight = 3000;
 
-    int16_t pageCount() const { return static_cast<int16_t>(pageBottoms_.size() - 1); }
+    int16_t pageCount() const { return static_cast<int16_t>(pages_.size() - 1); }
     // Lowest used position of page 1 .. pageCount; an error for other pages.
     int16_t& pageBottom(int16_t page);
     int16_t pageBottom(int16_t page) const;
+    // The largest page bottom over all pages.
+    int16_t largestPageBottom() const;
 
-    // Appends a page whose bottom is 0 and returns its number.
+    // The caption of a page's tab, and its tag: the last register address
+    // a re-layout placed on the page.
+    const std::string& tabCaption(int16_t page) const { return Page(page).caption; }
+    const std::string& tabTag(int16_t page) const { return Page(page).tag; }
+    void setTabTag(int16_t page, std::string tag) { Page(page).tag = std::move(tag); }
+
+    // Appends a page whose bottom is 0, captioned "Tab" + n, and returns n.
     int16_t AppendPage();
     // Drops the last page; page 1 always stays.
     void RemoveLastPage();
-    // Back to the state after start-up: one empty page shown, height 8000.
+    // Back to the state after start-up: one empty page "Tab1" shown, height 8000.
     void Reset() { *this = PageLayout{}; }
 
 private:
-    std::vector<int16_t> pageBottoms_{0, 0};  // element 0 unused: pages count from 1
+    friend class RegisterView;  // sets captions together with the tab strip
+    struct PageState {
+        int16_t bottom = 0;
+        std::string caption;
+        std::string tag;
+    };
+    PageState& Page(int16_t page);
+    const PageState& Page(int16_t page) const;
+
+    std::vector<PageState> pages_{PageState{}, PageState{0, "Tab1", {}}};  // element 0 unused: pages count from 1
 };
 
 // What the model asks of the window: the main window operations, whose
@@ -89,6 +107,12 @@ public:
                                            int16_t page);
     // Appends a page with its tab and shows it.
     void AddFrame();
+    // Selects the tab of page and shows that page, as a click on the tab does.
+    void SelectTab(int16_t page);
+    // Removes the last page (its frame and its tab); page 1 always stays.
+    void RemoveLastPage();
+    // Captions the tab of page.
+    void SetTabCaption(int16_t page, const std::string& caption);
 
     int16_t nextIndex(WidgetArray array) const { return nextIndex_[static_cast<size_t>(array)]; }
     // Every array's next widget reuses its template again (after a clear).
@@ -127,9 +151,27 @@ public:
     virtual void setToolTip(WidgetId id, const std::string& text) = 0;
     virtual void setLineEnds(WidgetId id, int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t borderWidth) = 0;
 
-    // Main-window operation: adds page `page` with its tab, hides the page
-    // before it and shows and selects the new one.
+    // Main-window operations on pages, tabs and the window.
+    // Adds page `page` with its tab, hides the page before it and shows and
+    // selects the new one.
     virtual void addPage(int16_t page, const std::string& tabKey, const std::string& tabCaption) = 0;
+    // Selects the tab of page and shows that page as a click on the tab does
+    // (showing the scroll bar it needs); layout.currentPage is set by the caller.
+    virtual void selectTab(int16_t page) = 0;
+    // Unloads the frame of the last page (layout.pageCount()) and removes its
+    // tab; it is never the page shown. The layout drops it afterwards.
+    virtual void removeLastPage() = 0;
+    // Shows a new caption on the tab of page.
+    virtual void setTabCaption(int16_t page, const std::string& caption) = 0;
+    // Height and top of page frame `page` inside the clipping area.
+    virtual void setPageHeight(int16_t page, int16_t height) = 0;
+    virtual void setPageTop(int16_t page, int16_t top) = 0;
+    // Fits the window height to the content: the largest page bottom
+    // (layout.largestPageBottom()) + 2000, within the screen's work area.
+    virtual void fitWindowHeight() = 0;
+    // Puts every template element 0 (spinners included) back on the main
+    // window itself and hides it.
+    virtual void restoreTemplates() = 0;
 
 private:
     // The next free element of an array, counted on (an overflow past 32767).

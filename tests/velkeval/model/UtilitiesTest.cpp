@@ -12,6 +12,7 @@
 #include "HeadlessRegisterView.h"
 #include "ModelError.h"
 #include "ProgramState.h"
+#include "ScriptedDialogs.h"
 #include "Utilities.h"
 
 using namespace velk;
@@ -20,7 +21,8 @@ namespace {
 
 struct ModelFixture : ::testing::Test {
     HeadlessRegisterView view;
-    ProgramState state{view};
+    ScriptedDialogs dialogs;
+    ProgramState state{view, dialogs};
 
     std::shared_ptr<Group> AddGroup(const std::string& address, int16_t size)
     {

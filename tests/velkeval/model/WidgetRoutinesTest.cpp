@@ -8,6 +8,7 @@
 #include "Factories.h"
 #include "HeadlessRegisterView.h"
 #include "ModelError.h"
+#include "ScriptedDialogs.h"
 #include "WidgetRoutines.h"
 
 using namespace velk;
@@ -265,7 +266,8 @@ TEST(MoveControl, RelativeFromWhereItStandsOrAbsolute)
     MoveControl(view, 0, 32000, false, record);
     EXPECT_THROW(MoveControl(view, 0, 1000, true, record), ModelError);  // past 16 bits
 
-    ProgramState state(view);  // without a record: the current control
+    ScriptedDialogs dialogs;
+    ProgramState state(view, dialogs);  // without a record: the current control
     EXPECT_THROW(MoveControl(state, 5, 5, false), ModelError);
     state.currentControl = std::make_shared<ControlRecord>(record);
     MoveControl(state, 7, 8, false);
