@@ -3,6 +3,7 @@
 #include "Conversions.h"
 #include "Group.h"
 #include "ModelError.h"
+#include "NameRegistry.h"
 
 namespace velk {
 
@@ -44,6 +45,8 @@ int16_t SequenceOf(int16_t byteIndex, int16_t bitIndex)
 {
     return Checked16(byteIndex * 10LL + 7 - bitIndex, "field sequence");
 }
+
+std::string Field::RegistryKey() const { return FieldRegistryKey(fieldName); }
 
 std::string SequenceKey(int16_t sequence) { return "key" + std::to_string(sequence); }
 

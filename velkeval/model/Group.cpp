@@ -7,6 +7,7 @@
 #include "Conversions.h"
 #include "Field.h"
 #include "ModelError.h"
+#include "NameRegistry.h"
 #include "Utilities.h"
 
 namespace velk {
@@ -54,17 +55,19 @@ void Group::BuildValue()
     }
 }
 
+int16_t Group::NextDroppedLowBits(int16_t counter, int16_t byte, bool fieldStartsHere) const
+{
+    if (fieldStartsHere) return 0;
+    if (controlMode == ControlMode::Series || byte == 0) return Checked16(counter + 1LL, "droppedLowBits");
+    return counter;
+}
+
 int16_t Group::CountDroppedLowBits() const
 {
     int16_t counter = 0;
-    for (int16_t b = 0; b < size; ++b) {
-        for (int16_t s = 0; s <= 7; ++s) {
-            if (fieldAt(b, s))
-                counter = 0;
-            else if (controlMode == ControlMode::Series || b == 0)
-                counter = Checked16(counter + 1LL, "droppedLowBits");
-        }
-    }
+    WalkBitPositions([&](int16_t b, const std::shared_ptr<Field>& field) {
+        counter = NextDroppedLowBits(counter, b, field != nullptr);
+    });
     return counter;
 }
 
@@ -166,5 +169,7 @@ int16_t Group::ByteAddress(int16_t i) const
 }
 
 std::string Group::ByteAddressLabel(int16_t i) const { return AddressHex(ByteAddress(i)); }
+
+std::string Group::RegistryKey() const { return GroupRegistryKey(groupName); }
 
 }  // namespace velk

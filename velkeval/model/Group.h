@@ -117,6 +117,16 @@ public:
     void UpdateGroupControls(RegisterView& view) const;
 
 private:
+    // Visits every bit position as BuildValue walks them (byte 0 first, bit 7
+    // down to bit 0) with the field whose least significant bit is there.
+    template <class Visit>
+    void WalkBitPositions(Visit visit) const
+    {
+        for (int16_t b = 0; b < size; ++b)
+            for (int16_t s = 0; s <= 7; ++s) visit(b, fieldAt(b, s));
+    }
+    // The droppedLowBits counter after one more position of the walk.
+    int16_t NextDroppedLowBits(int16_t counter, int16_t byte, bool fieldStartsHere) const;
     void RequireBytes() const;
     // Exponent of 2 applied to byte i in the Series and Reverse Series value.
     int ByteExponent(int i) const;
@@ -127,7 +137,7 @@ private:
     // refused or out-of-range value also counts: every control is redrawn).
     bool TakeControlText(const ControlRecord& record, const std::string& text);
     // Field values re-read from the bytes, every control redrawn.
-    void ShowRegisterBytes(RegisterView& view);
+    void ShowRegisterBytes(ProgramState& state);
     // doWrite after an accepted change; a failure is reported to the user.
     void WriteOnChange(ProgramState& state);
     // Band layout steps of Initialize.
@@ -137,6 +147,7 @@ private:
     void AddByteControls(RegisterView& view, const std::vector<int16_t>& fieldsBeforeByte);
 
     std::vector<int16_t> bytes_;
+    bool viewsBuilt_ = false;  // the band has widgets: Initialize ran since the last Destroy
 };
 
 }  // namespace velk

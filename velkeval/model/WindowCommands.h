@@ -12,11 +12,11 @@ namespace velk {
 // "Read": doRead of every group in order. Nothing happens without a current
 // device. The first group whose link fails stops the loop with the message
 // "Error Reading Values from device <name>"; the groups read so far keep
-// their values. Returns whether every group was read.
-bool ReadAllGroups(ProgramState& state);
+// their values.
+void ReadAllGroups(ProgramState& state);
 
 // "Load": the same with doWrite and "Error Writing Values to device <name>".
-bool LoadAllGroups(ProgramState& state);
+void LoadAllGroups(ProgramState& state);
 
 // A click on device address bit box (0 = least significant): flips the bit
 // of currAddress where the address pattern lets the user choose it, and
