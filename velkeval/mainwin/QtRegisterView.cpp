@@ -1,6 +1,7 @@
 #include "QtRegisterView.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -68,6 +69,7 @@ QtRegisterView::QtRegisterView(const WindowFurniture& furniture, ControlEventSin
         if (!IsDrawnArray(id.array)) CreateWidget(id, element, templateHolder_);
     }
     addPage(1, "key1", "Tab1");
+    tabs_.installEventFilter(this);
     connect(&tabs_, &QTabBar::currentChanged, this, [this](int tab) {
         if (tab >= 0) SwitchPage(static_cast<int16_t>(tab + 1));
     });
@@ -173,9 +175,27 @@ void QtRegisterView::ApplyFont(const ViewElement& element)
 
 void QtRegisterView::ApplyColours(WidgetId id, const ViewElement& element)
 {
-    if (KindOf(id.array) == RealKind::ScrollBar) return;
-    SetPaletteColour(*element.widget, {QPalette::Text, QPalette::ButtonText}, ToQColor(element.foreColor));
-    SetPaletteColour(*element.widget, {QPalette::Base, QPalette::Button}, ToQColor(element.backColor));
+    switch (KindOf(id.array)) {
+    case RealKind::ScrollBar: return;
+    case RealKind::List:
+    case RealKind::Display:
+        // A closed list shows its item on the button face, the open one on the base.
+        SetPaletteColour(*element.widget, {QPalette::ButtonText, QPalette::Text}, ToQColor(element.foreColor));
+        SetPaletteColour(*element.widget, {QPalette::Button, QPalette::Base}, ToQColor(element.backColor));
+        return;
+    case RealKind::TextBox:
+    case RealKind::UpDownBox:
+        SetPaletteColour(*element.widget, {QPalette::Text}, ToQColor(element.foreColor));
+        SetPaletteColour(*element.widget, {QPalette::Base}, ToQColor(element.backColor));
+        return;
+    }
+}
+
+void QtRegisterView::FlushListItems(ViewElement& element)
+{
+    if (element.pendingItems.isEmpty()) return;
+    static_cast<QComboBox*>(element.widget)->addItems(element.pendingItems);
+    element.pendingItems.clear();
 }
 
 void QtRegisterView::loadElement(WidgetId id)
@@ -235,6 +255,7 @@ void QtRegisterView::setVisible(WidgetId id, bool visible)
         return;
     }
     element.visible = visible;
+    FlushListItems(element);
     element.widget->setVisible(visible);
     if (element.spinner) element.spinner->setVisible(visible);
 }
@@ -293,17 +314,21 @@ void QtRegisterView::setText(WidgetId id, const std::string& text)
 
 void QtRegisterView::clearList(WidgetId id)
 {
-    if (auto* list = qobject_cast<QComboBox*>(elements_.at(id).widget)) list->clear();
+    ViewElement& element = elements_.at(id);
+    element.pendingItems.clear();
+    if (auto* list = qobject_cast<QComboBox*>(element.widget)) list->clear();
 }
 
 void QtRegisterView::addListItem(WidgetId id, const std::string& text)
 {
-    if (auto* list = qobject_cast<QComboBox*>(elements_.at(id).widget)) list->addItem(ToQString(text));
+    ViewElement& element = elements_.at(id);
+    if (qobject_cast<QComboBox*>(element.widget)) element.pendingItems.append(ToQString(text));
 }
 
 void QtRegisterView::setValue(WidgetId id, int value)
 {
-    const ViewElement& element = elements_.at(id);
+    ViewElement& element = elements_.at(id);
+    FlushListItems(element);
     if (element.spinner) {
         element.spinner->setValue(value);
     } else if (auto* list = qobject_cast<QComboBox*>(element.widget)) {
@@ -427,7 +452,21 @@ void QtRegisterView::addPage(int16_t pageNumber, const std::string& tabKey, cons
     frame->raise();
     const int tab = tabs_.addTab(ToQString(tabCaption));
     tabs_.setTabData(tab, ToQString(tabKey));
-    tabs_.setCurrentIndex(tab);
+    ShowTab(pageNumber);
+}
+
+void QtRegisterView::ShowTab(int16_t pageNumber)
+{
+    // A hidden tab strip takes the selection when it is shown: selecting a tab
+    // lays out every tab, which costs a build of many pages dearly.
+    if (!tabs_.isVisible() || tabs_.currentIndex() == pageNumber - 1) SwitchPage(pageNumber);
+    else tabs_.setCurrentIndex(pageNumber - 1);  // runs SwitchPage
+}
+
+bool QtRegisterView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &tabs_ && event->type() == QEvent::Show) tabs_.setCurrentIndex(layout.currentPage - 1);
+    return QObject::eventFilter(watched, event);
 }
 
 const QtRegisterView::PageGeometry& QtRegisterView::pageGeometry(int16_t pageNumber) const
@@ -445,8 +484,7 @@ void QtRegisterView::PlacePage(int16_t pageNumber)
 void QtRegisterView::selectTab(int16_t pageNumber)
 {
     page(pageNumber);
-    if (tabs_.currentIndex() != pageNumber - 1) tabs_.setCurrentIndex(pageNumber - 1);  // runs SwitchPage
-    else SwitchPage(pageNumber);
+    ShowTab(pageNumber);
 }
 
 void QtRegisterView::removeLastPage()
@@ -534,9 +572,10 @@ void QtRegisterView::FitPagesToClipHeight(int16_t clipHeight)
     }
 }
 
-std::string QtRegisterView::shownText(WidgetId id) const
+std::string QtRegisterView::shownText(WidgetId id)
 {
-    const ViewElement& element = elements_.at(id);
+    ViewElement& element = elements_.at(id);
+    if (!IsDrawnArray(id.array)) FlushListItems(element);
     if (IsDrawnArray(id.array)) return element.text;
     if (auto* box = qobject_cast<QLineEdit*>(element.widget)) return box->text().toStdString();
     if (auto* list = qobject_cast<QComboBox*>(element.widget)) return list->currentText().toStdString();

@@ -45,7 +45,7 @@ public:
     PageWidget& page(int16_t page) const;
     // The text a widget shows: a box's text, a list's selected item, a scroll
     // bar's value, a drawn element's caption.
-    std::string shownText(WidgetId id) const;
+    std::string shownText(WidgetId id);
 
     void loadElement(WidgetId id) override;
     void unloadElement(WidgetId id) override;
@@ -83,6 +83,9 @@ public:
     void fitWindowHeight() override { fitWindowHeight_(); }
     void restoreTemplates() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct PageGeometry {
         int16_t top = 0;
@@ -90,6 +93,9 @@ private:
     };
     const PageGeometry& pageGeometry(int16_t page) const;
     void PlacePage(int16_t page);
+    // Selects the tab of page and shows the page.
+    void ShowTab(int16_t page);
+    void FlushListItems(ViewElement& element);
     // The scroll bar for page: hidden when the page fits the clipping area,
     // else ranging over the part that does not.
     void ShowScrollBarFor(int16_t page);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <QStringList>
+
 #include "RegisterView.h"
 
 class QWidget;
@@ -39,7 +41,9 @@ struct ViewElement {
     int16_t x1 = 0, y1 = 0, x2 = 0, y2 = 0, borderWidth = 1;
     size_t slot = 0;  // position in its page's list of drawn items
 
-    // Real widgets only (the spinner for the up-down text boxes).
+    // Real widgets only (the spinner for the up-down text boxes). A list's
+    // items wait here until it is shown or used, and then go in at once.
+    QStringList pendingItems;
     QWidget* widget = nullptr;
     UpDownSpinner* spinner = nullptr;
 };
