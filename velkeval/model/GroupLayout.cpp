@@ -28,6 +28,9 @@ void Group::Initialize(ProgramState& state, bool rebuild)
     InitializeFields(state, rebuild, fieldsBeforeByte);
     AddFrameLines(state.view);
     AddByteControls(state.view, fieldsBeforeByte);
+    // The group controls show the register from the start, like the fields
+    // do; this also fills the value boxes.
+    UpdateGroupControls(state.view);
     viewsBuilt_ = true;
     if (!rebuild) state.view.layout.runningTop = Checked16(state.view.layout.runningTop + static_cast<long long>(height), "runningTop");
 }
@@ -120,7 +123,6 @@ void Group::AddByteControls(RegisterView& view, const std::vector<int16_t>& fiel
         valueBox->fg = RGB(0, 0, 0);
         AddGeneratedControl(view, controls, valueBox, key, frame);
         view.setLocked(WidgetOf(*valueBox), readonly);
-        ShowValue(view, GetValue(i), *valueBox);
     }
 }
 

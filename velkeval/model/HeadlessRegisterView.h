@@ -58,6 +58,8 @@ public:
 
     const std::vector<std::string>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
+    // Whether calls are logged (on from the start); a long run turns it off.
+    void setRecording(bool on) { recording_ = on; }
 
     void loadElement(WidgetId id) override;
     void unloadElement(WidgetId id) override;
@@ -100,12 +102,16 @@ private:
     static Widget TemplateAsMade(WidgetArray array);
     Widget& Change(WidgetId id, const std::string& call);
     Page& PageAt(int16_t page);
-    void Record(const std::string& call) { calls_.push_back(call); }
+    void Record(const std::string& call)
+    {
+        if (recording_) calls_.push_back(call);
+    }
 
     std::map<WidgetId, Widget> widgets_;
     std::vector<Page> pages_;
     int16_t selectedTab_ = 1;
     int fitWindowHeightCount_ = 0;
+    bool recording_ = true;
     std::vector<std::string> calls_;
 };
 
