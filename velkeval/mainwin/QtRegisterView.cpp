@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTabBar>
 
 #include "HeadlessRegisterView.h"
 #include "ModelError.h"
+#include "PageTabBar.h"
 #include "QtColours.h"
 #include "Twips.h"
 #include "UpDownSpinner.h"
@@ -507,7 +507,7 @@ void QtRegisterView::removeLastPage()
 void QtRegisterView::setTabCaption(int16_t pageNumber, const std::string& caption)
 {
     page(pageNumber);
-    tabs_.setTabText(pageNumber - 1, ToQString(caption));
+    tabs_.setCaption(pageNumber - 1, ToQString(caption));
 }
 
 void QtRegisterView::setPageHeight(int16_t pageNumber, int16_t height)

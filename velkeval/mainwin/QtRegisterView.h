@@ -6,7 +6,6 @@
 #include <QObject>
 
 class QScrollBar;
-class QTabBar;
 
 #include "ControlEventSink.h"
 #include "PageWidget.h"
@@ -15,6 +14,7 @@ class QTabBar;
 
 namespace velk {
 
+class PageTabBar;
 class UpDownSpinner;
 struct WindowFurniture;
 
@@ -115,7 +115,7 @@ private:
 
     QWidget& templateHolder_;
     QWidget& clipFrame_;
-    QTabBar& tabs_;
+    PageTabBar& tabs_;
     QScrollBar& frameScroll_;
     ControlEventSink& sink_;
     std::function<void()> fitWindowHeight_;

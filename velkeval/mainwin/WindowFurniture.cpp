@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTabBar>
 
+#include "PageTabBar.h"
 #include "Twips.h"
 
 namespace velk {
@@ -62,7 +62,7 @@ WindowFurniture BuildFurniture(QWidget& parent)
     f.lblCnt->setPalette(counterColours);
 
     f.tabControls = new QWidget(&client);
-    f.tabs = new QTabBar(f.tabControls);
+    f.tabs = new PageTabBar(f.tabControls);
     f.tabs->setExpanding(false);
     f.tabs->move(0, 0);
     f.tabPanel = new QFrame(f.tabControls);

@@ -7,10 +7,11 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollBar;
-class QTabBar;
 class QWidget;
 
 namespace velk {
+
+class PageTabBar;
 
 // The fixed controls of the main window's client area at their design
 // positions. All are children of `client`; the window owns them.
@@ -23,7 +24,7 @@ struct WindowFurniture {
     QCheckBox* chkAutoLoad;
     QLabel* lblCnt;
     QWidget* tabControls;  // the tab strip: its tabs over a panel
-    QTabBar* tabs;
+    PageTabBar* tabs;
     QFrame* tabPanel;
     QFrame* headerFrame;
     QFrame* clipFrame;

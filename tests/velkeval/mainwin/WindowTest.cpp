@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTabBar>
+#include "PageTabBar.h"
 #include <QTest>
 
 #include "ControlType.h"
