@@ -270,29 +270,31 @@ void QtRegisterView::move(WidgetId id, int16_t left, int16_t top)
                     element.borderWidth);
         return;
     }
-    if (IsDrawnArray(id.array)) Redraw(id);
-    element.left = left;
-    element.top = top;
-    if (IsDrawnArray(id.array)) Redraw(id);
-    else ApplyGeometry(element);
+    ChangeGeometry(id, [&] {
+        element.left = left;
+        element.top = top;
+    });
 }
 
 void QtRegisterView::setWidth(WidgetId id, int16_t width)
 {
     ViewElement& element = elements_.at(id);
-    if (IsDrawnArray(id.array)) Redraw(id);
-    element.width = width;
-    if (IsDrawnArray(id.array)) Redraw(id);
-    else ApplyGeometry(element);
+    ChangeGeometry(id, [&] { element.width = width; });
 }
 
 void QtRegisterView::setHeight(WidgetId id, int16_t height)
 {
     ViewElement& element = elements_.at(id);
-    if (IsDrawnArray(id.array)) Redraw(id);
-    element.height = height;
-    if (IsDrawnArray(id.array)) Redraw(id);
-    else ApplyGeometry(element);
+    ChangeGeometry(id, [&] { element.height = height; });
+}
+
+void QtRegisterView::ChangeGeometry(WidgetId id, const std::function<void()>& change)
+{
+    const bool drawn = IsDrawnArray(id.array);
+    if (drawn) Redraw(id);  // where it stood
+    change();
+    if (drawn) Redraw(id);
+    else ApplyGeometry(elements_.at(id));
 }
 
 void QtRegisterView::setText(WidgetId id, const std::string& text)

@@ -110,6 +110,8 @@ private:
     // Redraws a drawn element's place (before and after a change).
     void Redraw(WidgetId id);
     void ApplyGeometry(const ViewElement& element);
+    // Changes the place or size of an element and shows it there.
+    void ChangeGeometry(WidgetId id, const std::function<void()>& change);
     void ApplyFont(const ViewElement& element);
     void ApplyColours(WidgetId id, const ViewElement& element);
 
