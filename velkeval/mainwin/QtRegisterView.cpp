@@ -78,6 +78,14 @@ QtRegisterView::QtRegisterView(const WindowFurniture& furniture, ControlEventSin
     frameScroll_.setSingleStep(350);  // one field row
 }
 
+QtRegisterView::~QtRegisterView()
+{
+    // The widgets outlive the view when the window closes; a value box losing
+    // the focus then must not ask the view.
+    for (ViewElement& element : elements_.array(WidgetArray::txtValue))
+        if (element.widget) static_cast<ValueBoxEdit*>(element.widget)->StopChecking();
+}
+
 ViewElement QtRegisterView::AsMade(WidgetArray array)
 {
     ViewElement element;
@@ -116,7 +124,7 @@ void QtRegisterView::CreateWidget(WidgetId id, ViewElement& element, QWidget& pa
         element.widget = box;
         if (KindOf(id.array) == RealKind::UpDownBox) {
             element.spinner = new UpDownSpinner(&parent);
-            connect(element.spinner, &UpDownSpinner::stepped, box,
+            connect(element.spinner, &UpDownSpinner::stepped, this,
                     [this, id, box](int position) { box->setText(ToQString(sink_.SpinnerText(id, elements_.at(id).tag, position))); });
         }
         break;

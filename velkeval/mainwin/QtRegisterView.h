@@ -28,6 +28,7 @@ public:
     // The window's tab strip, clipping area and scroll bar; its client area
     // holds the templates. fitWindowHeight is the window's own operation.
     QtRegisterView(const WindowFurniture& furniture, ControlEventSink& sink, std::function<void()> fitWindowHeight);
+    ~QtRegisterView() override;
 
     // The tab click: shows page s and sets the scroll bar for it.
     void SwitchPage(int16_t s);

@@ -14,11 +14,14 @@ public:
 
     ValueBoxEdit(QWidget* parent, MayLeave mayLeave) : QLineEdit(parent), mayLeave_(std::move(mayLeave)) {}
 
+    // No more checks: the one who checks is going away before the box.
+    void StopChecking() { mayLeave_ = nullptr; }
+
 protected:
     void focusOutEvent(QFocusEvent* event) override
     {
         QLineEdit::focusOutEvent(event);
-        if (!mayLeave_(text())) setFocus(Qt::OtherFocusReason);
+        if (mayLeave_ && !mayLeave_(text())) setFocus(Qt::OtherFocusReason);
     }
 
 private:
