@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace velk {
@@ -15,6 +17,14 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
 };
 
+// A file open or save question. The filter lists name patterns as
+// "Values (*.val);;All files (*)".
+struct FileRequest {
+    std::string title;
+    std::string filter;
+    std::string initialPath;
+};
+
 // What the program asks of the user through modal dialogs. The window
 // system implements it; tests use ScriptedDialogs.
 class UserDialogs {
@@ -23,6 +33,14 @@ public:
 
     // Shows a message box and returns the button the user chose.
     virtual MessageAnswer ShowMessage(const Message& message) = 0;
+    // The short warning sound of a refused entry.
+    virtual void Beep() = 0;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<std::string> OpenFileName(const FileRequest& request) = 0;
+    virtual std::optional<std::string> SaveFileName(const FileRequest& request) = 0;
+    // A colour (0x00BBGGRR) picked starting from `initial`, or nothing when
+    // the user cancels.
+    virtual std::optional<int32_t> ChooseColour(int32_t initial) = 0;
 };
 
 }  // namespace velk

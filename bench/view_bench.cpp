@@ -1,0 +1,199 @@
+// The register view in the real window (offscreen): building a device of
+// 1000 and 2000 registers through the loader's calls until the window is
+// shown, beside a baseline that creates and shows one plain Qt widget per
+// item the view shows (labels for bit boxes, labels and lines, line edits
+// for text and value boxes, combo boxes for lists) on pages of the same
+// size. Goals: view time <= baseline (never above 1.5x), 2000 registers
+// <= 2.2x the time of 1000, peak memory for 1000 registers <= 150 MB.
+// Also the change chain: one keystroke in a field text box of an 8-field
+// register until every control of the register shows the new state
+// (no port I/O): goal <= 100 microseconds.
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "ControlType.h"
+#include "Conversions.h"
+#include "Field.h"
+#include "HandBuiltDevice.h"
+#include "ScriptedDialogs.h"
+#include "Twips.h"
+#include "frmAutoControls.h"
+
+using namespace velk;
+
+namespace {
+
+constexpr int FieldsPerRegister = 4;  // 2 bytes, 2 fields of 4 bits each
+constexpr int ListItems = 16;
+
+std::vector<std::string> ListCaptions()
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < ListItems; ++i) items.push_back("value " + std::to_string(i));
+    return items;
+}
+
+// Register r: two bytes, two 4-bit fields per byte, each with a text box
+// and a list; one group text box.
+GroupSpec BenchRegister(int r)
+{
+    const std::string name = "R" + std::to_string(r);
+    GroupSpec spec{name, AddressHex(static_cast<int16_t>(2 * r)), 2, {}};
+    for (int16_t byte = 0; byte < 2; ++byte) {
+        for (const int16_t bit : {int16_t{4}, int16_t{0}}) {
+            const auto row = static_cast<int16_t>(50 + 350 * (2 * byte + (bit == 4 ? 0 : 1)));
+            spec.fields.emplace_back(name + "F" + std::to_string(byte) + std::to_string(bit), byte, bit, 4,
+                                     std::vector<ControlSpec>{Described(ControlType::TextBox, 0, 15, 0, row, 500),
+                                                              Described(ControlType::Combo, 0, 15, 550, row, 900,
+                                                                        ListCaptions())});
+        }
+    }
+    spec.controls = {Described(ControlType::TextBox, 0, 255, 1500, 50, 500)};
+    return spec;
+}
+
+void ShowAndPaint(QWidget& window)
+{
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+    QCoreApplication::processEvents();
+}
+
+double PeakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void ViewBuildAndShow(benchmark::State& state)
+{
+    const int registers = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        ScriptedDialogs dialogs;
+        auto window = std::make_unique<frmAutoControls>(dialogs);
+        SetDevice(window->state(), "Bench", "10011000", "10011000");
+        for (int r = 0; r < registers; ++r) AddGroup(window->state(), BenchRegister(r));
+        window->ReapplyMaxHeight();
+        ShowAndPaint(*window);
+        state.PauseTiming();
+        state.counters["pages"] = window->state().view.layout.pageCount();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["peak_MB"] = PeakMegabytes();
+}
+
+// The same items as plain widgets: per register 44 labels (32 bit boxes, 4
+// name labels, 2 address labels, 6 lines), 7 line edits (4 field text
+// boxes, 1 group text box, 2 value boxes) and 4 lists, six registers a page.
+void BaselinePlainWidgets(benchmark::State& state)
+{
+    const int registers = static_cast<int>(state.range(0));
+    const QStringList items = [] {
+        QStringList list;
+        for (const auto& caption : ListCaptions()) list << QString::fromStdString(caption);
+        return list;
+    }();
+    for (auto _ : state) {
+        auto window = std::make_unique<QWidget>();
+        window->resize(ToPixels(7140), ToPixels(8000));
+        auto* clip = new QWidget(window.get());
+        clip->setGeometry(TwipsRect(105, 1185, 6525, 6000));
+        QWidget* page = nullptr;
+        for (int r = 0; r < registers; ++r) {
+            if (r % 6 == 0) {
+                if (page) page->hide();
+                page = new QWidget(clip);
+                page->setGeometry(TwipsRect(0, 0, 6525, 9020));
+            }
+            const int top = ToPixels(1450 * (r % 6));
+            for (int i = 0; i < 44; ++i) {
+                auto* label = new QLabel(QStringLiteral("0"), page);
+                label->setGeometry(150 + (i % 11) * 13, top + (i / 11) * 23, 13, 19);
+                label->show();
+            }
+            for (int i = 0; i < 7; ++i) {
+                auto* box = new QLineEdit(QStringLiteral("0"), page);
+                box->setGeometry(300 + (i % 2) * 40, top + (i / 2) * 23, 33, 19);
+                box->show();
+            }
+            for (int i = 0; i < 4; ++i) {
+                auto* list = new QComboBox(page);
+                list->addItems(items);
+                list->setGeometry(380, top + i * 23, 60, 19);
+                list->show();
+            }
+        }
+        ShowAndPaint(*window);
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["peak_MB"] = PeakMegabytes();
+}
+
+// One keystroke in the first field's text box of an 8-field register, the
+// value alternating between 1 and 2, until every control shows it.
+void ChangeChainOneKeystroke(benchmark::State& state)
+{
+    ScriptedDialogs dialogs;
+    frmAutoControls window(dialogs);
+    SetDevice(window.state(), "Bench", "10011000", "10011000");
+    GroupSpec spec{"Eight", "10", 2, {}};
+    for (int16_t f = 0; f < 8; ++f) {
+        const auto row = static_cast<int16_t>(50 + 350 * f);
+        spec.fields.emplace_back("F" + std::to_string(f), static_cast<int16_t>(f / 4), static_cast<int16_t>(2 * (3 - f % 4)),
+                                 2,
+                                 std::vector<ControlSpec>{Described(ControlType::TextBox, 0, 3, 0, row, 500),
+                                                          Described(ControlType::Combo, 0, 3, 550, row, 900)});
+    }
+    spec.controls = {Described(ControlType::TextBox, 0, 255, 1500, 50, 500)};
+    const auto group = AddGroup(window.state(), spec);
+    window.ReapplyMaxHeight();
+    ShowAndPaint(window);
+    const auto field = group->childFields.Item(1);
+    auto* box = static_cast<QLineEdit*>(window.view().realWidget(WidgetOf(**field->controls.begin())));
+    box->setFocus();
+    int value = 1;
+    for (auto _ : state) {
+        box->selectAll();
+        QTest::keyClick(box, static_cast<char>('0' + value));
+        value = 3 - value;
+    }
+    if (field->value != 3 - value) state.SkipWithError("the keystroke did not reach the field");
+}
+
+}  // namespace
+
+// The machine is shared: each build runs a few times and the fastest run counts.
+double Fastest(const std::vector<double>& runs) { return *std::min_element(runs.begin(), runs.end()); }
+
+BENCHMARK(ViewBuildAndShow)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
+    ->ComputeStatistics("min", Fastest);
+BENCHMARK(BaselinePlainWidgets)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
+    ->ComputeStatistics("min", Fastest);
+BENCHMARK(ChangeChainOneKeystroke)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

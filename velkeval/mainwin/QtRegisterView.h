@@ -1,0 +1,131 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QObject>
+
+class QScrollBar;
+
+#include "ControlEventSink.h"
+#include "PageWidget.h"
+#include "RegisterView.h"
+#include "ViewElement.h"
+
+namespace velk {
+
+class PageTabBar;
+class UpDownSpinner;
+struct WindowFurniture;
+
+// The register view in Qt widgets. Text boxes, lists, spinners, scroll bars
+// and value boxes are real widgets; bit boxes, labels and lines are drawn by
+// their page. Templates (element 0) live hidden on the main window until a
+// control uses them. The view also runs the pages: the tab strip selects
+// them, the scroll bar moves the shown one inside the clipping area.
+class QtRegisterView : public QObject, public RegisterView {
+public:
+    // The window's tab strip, clipping area and scroll bar; its client area
+    // holds the templates. fitWindowHeight is the window's own operation.
+    QtRegisterView(const WindowFurniture& furniture, ControlEventSink& sink, std::function<void()> fitWindowHeight);
+    ~QtRegisterView() override;
+
+    // The tab click: shows page s and sets the scroll bar for it.
+    void SwitchPage(int16_t s);
+    // The clipping area got a new height (twips): the scroll bar follows, and
+    // no page stays scrolled beyond its end.
+    void FitPagesToClipHeight(int16_t clipHeight);
+    int16_t clipHeight() const { return clipHeight_; }
+    int16_t pageTop(int16_t page) const { return pageGeometry(page).top; }
+    int16_t pageHeight(int16_t page) const { return pageGeometry(page).height; }
+
+    // What the window and the tests see of the widgets.
+    const ViewElement& element(WidgetId id) const { return elements_.at(id); }
+    QWidget* realWidget(WidgetId id) const { return elements_.at(id).widget; }
+    UpDownSpinner* spinner(WidgetId id) const { return elements_.at(id).spinner; }
+    PageWidget& page(int16_t page) const;
+    // The text a widget shows: a box's text, a list's selected item, a scroll
+    // bar's value, a drawn element's caption.
+    std::string shownText(WidgetId id);
+
+    void loadElement(WidgetId id) override;
+    void unloadElement(WidgetId id) override;
+    void setTag(WidgetId id, const std::string& tag) override;
+    void setPage(WidgetId id, int16_t page) override;
+    void setVisible(WidgetId id, bool visible) override;
+    void move(WidgetId id, int16_t left, int16_t top) override;
+    int16_t left(WidgetId id) const override { return elements_.at(id).left; }
+    int16_t top(WidgetId id) const override { return elements_.at(id).top; }
+    void setWidth(WidgetId id, int16_t width) override;
+    void setHeight(WidgetId id, int16_t height) override;
+    void setText(WidgetId id, const std::string& text) override;
+    void clearList(WidgetId id) override;
+    void addListItem(WidgetId id, const std::string& text) override;
+    void setValue(WidgetId id, int value) override;
+    void setRange(WidgetId id, int16_t min, int16_t max) override;
+    void setSteps(WidgetId id, int16_t smallStep, int16_t largeStep) override;
+    void setMaxLength(WidgetId id, int16_t characters) override;
+    void setLocked(WidgetId id, bool locked) override;
+    void setBold(WidgetId id, bool bold) override;
+    void setItalic(WidgetId id, bool italic) override;
+    void setForeColor(WidgetId id, int32_t colour) override;
+    void setBackColor(WidgetId id, int32_t colour) override;
+    int32_t foreColor(WidgetId id) const override { return elements_.at(id).foreColor; }
+    int32_t backColor(WidgetId id) const override { return elements_.at(id).backColor; }
+    void setJustify(WidgetId id, int16_t justify) override;
+    void setToolTip(WidgetId id, const std::string& text) override;
+    void setLineEnds(WidgetId id, int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t borderWidth) override;
+    void addPage(int16_t page, const std::string& tabKey, const std::string& tabCaption) override;
+    void selectTab(int16_t page) override;
+    void removeLastPage() override;
+    void setTabCaption(int16_t page, const std::string& caption) override;
+    void setPageHeight(int16_t page, int16_t height) override;
+    void setPageTop(int16_t page, int16_t top) override;
+    void fitWindowHeight() override { fitWindowHeight_(); }
+    void restoreTemplates() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct PageGeometry {
+        int16_t top = 0;
+        int16_t height = 0;
+    };
+    const PageGeometry& pageGeometry(int16_t page) const;
+    void PlacePage(int16_t page);
+    // Selects the tab of page and shows the page.
+    void ShowTab(int16_t page);
+    void FlushListItems(ViewElement& element);
+    // The scroll bar for page: hidden when the page fits the clipping area,
+    // else ranging over the part that does not.
+    void ShowScrollBarFor(int16_t page);
+    // Puts an element back on the main window, hidden.
+    void Park(WidgetId id);
+
+    // A fresh element as the template was made.
+    static ViewElement AsMade(WidgetArray array);
+    QWidget& Container(int16_t page) const;
+    // Creates the real widget of an element inside parent, wired to the sink.
+    void CreateWidget(WidgetId id, ViewElement& element, QWidget& parent);
+    // Redraws a drawn element's place (before and after a change).
+    void Redraw(WidgetId id);
+    void ApplyGeometry(const ViewElement& element);
+    // Changes the place or size of an element and shows it there.
+    void ChangeGeometry(WidgetId id, const std::function<void()>& change);
+    void ApplyFont(const ViewElement& element);
+    void ApplyColours(WidgetId id, const ViewElement& element);
+
+    QWidget& templateHolder_;
+    QWidget& clipFrame_;
+    PageTabBar& tabs_;
+    QScrollBar& frameScroll_;
+    ControlEventSink& sink_;
+    std::function<void()> fitWindowHeight_;
+    ElementTable elements_;
+    std::vector<PageWidget*> pages_;  // pages_[0] is page 1
+    std::vector<PageGeometry> pageGeometry_;
+    int16_t clipHeight_ = 0;
+};
+
+}  // namespace velk
