@@ -49,18 +49,18 @@ std::vector<std::string> ListCaptions()
 GroupSpec BenchRegister(int r)
 {
     const std::string name = "R" + std::to_string(r);
-    GroupSpec spec{name, AddressHex(static_cast<int16_t>(2 * r)), 2, {}};
+    GroupSpec plan{name, AddressHex(static_cast<int16_t>(2 * r)), 2, {}};
     for (int16_t byte = 0; byte < 2; ++byte) {
         for (const int16_t bit : {int16_t{4}, int16_t{0}}) {
             const auto row = static_cast<int16_t>(50 + 350 * (2 * byte + (bit == 4 ? 0 : 1)));
-            spec.fields.emplace_back(name + "F" + std::to_string(byte) + std::to_string(bit), byte, bit, 4,
+            plan.fields.emplace_back(name + "F" + std::to_string(byte) + std::to_string(bit), byte, bit, 4,
                                      std::vector<ControlSpec>{Described(ControlType::TextBox, 0, 15, 0, row, 500),
                                                               Described(ControlType::Combo, 0, 15, 550, row, 900,
                                                                         ListCaptions())});
         }
     }
-    spec.controls = {Described(ControlType::TextBox, 0, 255, 1500, 50, 500)};
-    return spec;
+    plan.controls = {Described(ControlType::TextBox, 0, 255, 1500, 50, 500)};
+    return plan;
 }
 
 void ShowAndPaint(QWidget& window)
@@ -153,16 +153,16 @@ void ChangeChainOneKeystroke(benchmark::State& state)
     ScriptedDialogs dialogs;
     frmAutoControls window(dialogs);
     SetDevice(window.state(), "Bench", "10011000", "10011000");
-    GroupSpec spec{"Eight", "10", 2, {}};
+    GroupSpec plan{"Eight", "10", 2, {}};
     for (int16_t f = 0; f < 8; ++f) {
         const auto row = static_cast<int16_t>(50 + 350 * f);
-        spec.fields.emplace_back("F" + std::to_string(f), static_cast<int16_t>(f / 4), static_cast<int16_t>(2 * (3 - f % 4)),
+        plan.fields.emplace_back("F" + std::to_string(f), static_cast<int16_t>(f / 4), static_cast<int16_t>(2 * (3 - f % 4)),
                                  2,
                                  std::vector<ControlSpec>{Described(ControlType::TextBox, 0, 3, 0, row, 500),
                                                           Described(ControlType::Combo, 0, 3, 550, row, 900)});
     }
-    spec.controls = {Described(ControlType::TextBox, 0, 255, 1500, 50, 500)};
-    const auto group = AddGroup(window.state(), spec);
+    plan.controls = {Described(ControlType::TextBox, 0, 255, 1500, 50, 500)};
+    const auto group = AddGroup(window.state(), plan);
     window.ReapplyMaxHeight();
     ShowAndPaint(window);
     const auto field = group->childFields.Item(1);

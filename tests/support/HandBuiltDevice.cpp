@@ -9,19 +9,19 @@ using namespace velk;
 
 namespace {
 
-std::shared_ptr<ControlRecord> MakeControl(RegisterView& view, const ControlSpec& spec, bool isGroup,
+std::shared_ptr<ControlRecord> MakeControl(RegisterView& view, const ControlSpec& plan, bool isGroup,
                                            const std::string& key)
 {
     auto record = NewControlRecord(isGroup);
-    record->controlType = spec.controlType;
-    record->min = spec.min;
-    record->max = spec.max;
-    record->radix = spec.radix;
-    record->X = spec.X;
-    record->y = spec.y;
-    record->width = spec.width;
-    record->height = spec.height;
-    for (size_t i = 0; i < spec.items.size(); ++i) record->setIndexValue(static_cast<int16_t>(i), spec.items[i]);
+    record->controlType = plan.controlType;
+    record->min = plan.min;
+    record->max = plan.max;
+    record->radix = plan.radix;
+    record->X = plan.X;
+    record->y = plan.y;
+    record->width = plan.width;
+    record->height = plan.height;
+    for (size_t i = 0; i < plan.items.size(); ++i) record->setIndexValue(static_cast<int16_t>(i), plan.items[i]);
     CreateControlView(view, *record, key, -1);
     return record;
 }
@@ -31,15 +31,15 @@ std::shared_ptr<ControlRecord> MakeControl(RegisterView& view, const ControlSpec
 ControlSpec Described(int32_t controlType, int16_t min, int16_t max, int16_t X, int16_t y, int16_t width,
                       std::vector<std::string> items)
 {
-    ControlSpec spec;
-    spec.controlType = controlType;
-    spec.min = min;
-    spec.max = max;
-    spec.X = X;
-    spec.y = y;
-    spec.width = width;
-    spec.items = std::move(items);
-    return spec;
+    ControlSpec plan;
+    plan.controlType = controlType;
+    plan.min = min;
+    plan.max = max;
+    plan.X = X;
+    plan.y = y;
+    plan.width = width;
+    plan.items = std::move(items);
+    return plan;
 }
 
 void SetDevice(ProgramState& state, const std::string& name, const std::string& currAddress,
@@ -51,17 +51,17 @@ void SetDevice(ProgramState& state, const std::string& name, const std::string& 
     state.currentDevice->address = pattern;
 }
 
-std::shared_ptr<Group> AddGroup(ProgramState& state, const GroupSpec& spec)
+std::shared_ptr<Group> AddGroup(ProgramState& state, const GroupSpec& plan)
 {
     auto group = std::make_shared<Group>();
-    group->groupName = spec.name;
-    group->address = spec.address;
-    group->size = spec.size;
-    group->controlMode = spec.controlMode;
-    group->readonly = spec.readonly;
-    state.allGroups.Add(group, spec.name);
+    group->groupName = plan.name;
+    group->address = plan.address;
+    group->size = plan.size;
+    group->controlMode = plan.controlMode;
+    group->readonly = plan.readonly;
+    state.allGroups.Add(group, plan.name);
     state.nameRegistry.Add(group, group->RegistryKey());
-    for (const FieldSpec& fieldSpec : spec.fields) {
+    for (const FieldSpec& fieldSpec : plan.fields) {
         auto field = std::make_shared<Field>();
         field->fieldName = fieldSpec.name;
         field->byteIndex = fieldSpec.byteIndex;
@@ -75,7 +75,7 @@ std::shared_ptr<Group> AddGroup(ProgramState& state, const GroupSpec& spec)
         for (const ControlSpec& control : fieldSpec.controls)
             field->controls.Add(MakeControl(state.view, control, false, field->RegistryKey()));
     }
-    for (const ControlSpec& control : spec.controls)
+    for (const ControlSpec& control : plan.controls)
         group->controls.Add(MakeControl(state.view, control, true, group->RegistryKey()));
     group->Initialize(state, false);
     return group;

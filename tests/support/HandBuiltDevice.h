@@ -66,4 +66,4 @@ struct GroupSpec {
 void SetDevice(velk::ProgramState& state, const std::string& name, const std::string& currAddress,
                const std::string& pattern);
 
-std::shared_ptr<velk::Group> AddGroup(velk::ProgramState& state, const GroupSpec& spec);
+std::shared_ptr<velk::Group> AddGroup(velk::ProgramState& state, const GroupSpec& plan);

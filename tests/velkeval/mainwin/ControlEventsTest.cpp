@@ -25,9 +25,9 @@ std::vector<std::string> Items(const std::string& prefix, int from, int to)
 // whose values start at 2; a group text box showing the whole byte.
 GroupSpec ControlRegister()
 {
-    GroupSpec spec{"Control", "10", 1, {}};
-    spec.controlMode = 1;  // Series: the group controls show the byte
-    spec.fields = {
+    GroupSpec plan{"Control", "10", 1, {}};
+    plan.controlMode = 1;  // Series: the group controls show the byte
+    plan.fields = {
         {"Mode", 0, 4, 4,
          {Described(ControlType::TextBox, 0, 15, 0, 50, 400),
           Described(ControlType::Combo, 0, 15, 450, 50, 800, Items("m", 0, 15)),
@@ -37,8 +37,8 @@ GroupSpec ControlRegister()
          {Described(ControlType::Scrollbar, 0, 7, 0, 750, 1200),
           Described(ControlType::Display, 2, 7, 1300, 750, 600, Items("g", 2, 7))}},
     };
-    spec.controls = {Described(ControlType::TextBox, 0, 255, 0, 400, 600)};
-    return spec;
+    plan.controls = {Described(ControlType::TextBox, 0, 255, 0, 400, 600)};
+    return plan;
 }
 
 struct FieldAndGroupEvents : WindowOnBoard {

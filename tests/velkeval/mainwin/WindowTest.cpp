@@ -19,10 +19,10 @@ namespace {
 // A register of four full-byte fields at address: a band of 1450 twips.
 GroupSpec FourFieldRegister(const std::string& name, const std::string& address)
 {
-    GroupSpec spec{name, address, 4, {}};
+    GroupSpec plan{name, address, 4, {}};
     for (int16_t byte = 0; byte < 4; ++byte)
-        spec.fields.emplace_back(name + "F" + std::to_string(byte), byte, 0, 8);
-    return spec;
+        plan.fields.emplace_back(name + "F" + std::to_string(byte), byte, 0, 8);
+    return plan;
 }
 
 int TwipsHeight(const QWidget& widget) { return ToTwips(widget.height()); }
