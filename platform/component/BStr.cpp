@@ -119,16 +119,10 @@ BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length)
 
 void SysFreeString(BSTR text)
 {
-    if (text) FreeBlock(PrefixOf(text), SysStringLen(text));
+    if (text) FreeBlock(PrefixOf(text), BStrUnits(text));
 }
 
-uint32_t SysStringLen(BSTR text)
-{
-    if (!text) return 0;
-    uint32_t bytes;
-    std::memcpy(&bytes, PrefixOf(text), kPrefixBytes);
-    return bytes / 2;
-}
+uint32_t SysStringLen(BSTR text) { return BStrUnits(text); }
 
 void BStrBuffer::grow(size_t units)
 {
