@@ -60,8 +60,10 @@ void ReleaseCache(void* data)
 {
     auto& own = *static_cast<BlockCache*>(data);
     own.gone = true;
-    for (size_t c = 0; c < kCachedClasses; ++c)
+    for (size_t c = 0; c < kCachedClasses; ++c) {
         for (size_t i = 0; i < own.counts[c]; ++i) std::free(own.blocks[c][i]);
+        own.counts[c] = 0;
+    }
 }
 
 // Whether this thread may cache; sets up its exit hook the first time.
@@ -79,8 +81,9 @@ char* AllocateBlock(uint32_t length)
 {
     const size_t sizeClass = SizeClass(length);
     if (sizeClass < kCachedClasses) {
+        // Only a usable cache holds blocks: no need to ask.
         BlockCache& own = cache;
-        if (CacheUsable(own) && own.counts[sizeClass] > 0) return own.blocks[sizeClass][--own.counts[sizeClass]];
+        if (own.counts[sizeClass] > 0) return own.blocks[sizeClass][--own.counts[sizeClass]];
     }
     return static_cast<char*>(std::malloc(BlockBytes(length)));
 }
