@@ -44,11 +44,12 @@ size_t BlockBytes(uint32_t length)
 
 // Plain data only, so that the fast path is a few loads from static TLS; the
 // blocks a thread keeps are freed by a thread-exit hook set up on first use.
+enum class CacheState : uint8_t { unhooked, usable, gone };  // gone: the thread is ending, no more caching
+
 struct BlockCache {
     char* blocks[kCachedClasses ? kCachedClasses : 1][kCachedPerClass];
     size_t counts[kCachedClasses ? kCachedClasses : 1];
-    bool hooked;
-    bool gone;  // the thread is ending: no more caching
+    CacheState state;
 };
 
 // The runtime may be loaded late (with a component, by a program that does
@@ -59,28 +60,36 @@ thread_local BlockCache cache;
 void ReleaseCache(void* data)
 {
     auto& own = *static_cast<BlockCache*>(data);
-    own.gone = true;
-    for (size_t c = 0; c < kCachedClasses; ++c)
+    own.state = CacheState::gone;
+    for (size_t c = 0; c < kCachedClasses; ++c) {
         for (size_t i = 0; i < own.counts[c]; ++i) std::free(own.blocks[c][i]);
+        own.counts[c] = 0;
+    }
 }
 
-// Whether this thread may cache; sets up its exit hook the first time.
-bool CacheUsable(BlockCache& own)
+// Sets up the thread's exit hook, once; out of line, so the common path stays short.
+[[gnu::noinline]] bool HookCache(BlockCache& own)
 {
-    if (own.hooked) return !own.gone;
     static pthread_key_t key;
     static const bool keyMade = pthread_key_create(&key, ReleaseCache) == 0;
-    own.hooked = true;
-    own.gone = !keyMade || pthread_setspecific(key, &own) != 0;
-    return !own.gone;
+    own.state = keyMade && pthread_setspecific(key, &own) == 0 ? CacheState::usable : CacheState::gone;
+    return own.state == CacheState::usable;
+}
+
+// Whether this thread may cache.
+bool CacheUsable(BlockCache& own)
+{
+    if (own.state == CacheState::usable) return true;
+    return own.state == CacheState::unhooked && HookCache(own);
 }
 
 char* AllocateBlock(uint32_t length)
 {
     const size_t sizeClass = SizeClass(length);
     if (sizeClass < kCachedClasses) {
+        // Only a usable cache holds blocks: no need to ask.
         BlockCache& own = cache;
-        if (CacheUsable(own) && own.counts[sizeClass] > 0) return own.blocks[sizeClass][--own.counts[sizeClass]];
+        if (own.counts[sizeClass] > 0) return own.blocks[sizeClass][--own.counts[sizeClass]];
     }
     return static_cast<char*>(std::malloc(BlockBytes(length)));
 }
@@ -119,16 +128,10 @@ BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length)
 
 void SysFreeString(BSTR text)
 {
-    if (text) FreeBlock(PrefixOf(text), SysStringLen(text));
+    if (text) FreeBlock(PrefixOf(text), BStrUnits(text));
 }
 
-uint32_t SysStringLen(BSTR text)
-{
-    if (!text) return 0;
-    uint32_t bytes;
-    std::memcpy(&bytes, PrefixOf(text), kPrefixBytes);
-    return bytes / 2;
-}
+uint32_t SysStringLen(BSTR text) { return BStrUnits(text); }
 
 void BStrBuffer::grow(size_t units)
 {

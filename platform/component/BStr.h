@@ -20,7 +20,15 @@ BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length);
 void SysFreeString(BSTR text);
 uint32_t SysStringLen(BSTR text);
 
-inline std::u16string_view BStrView(BSTR text) { return {text ? text : u"", SysStringLen(text)}; }
+// SysStringLen without a call into the runtime: the length sits just before the text.
+inline uint32_t BStrUnits(BSTR text)
+{
+    if (!text) return 0;
+    uint32_t bytes;
+    std::memcpy(&bytes, reinterpret_cast<const char*>(text) - sizeof bytes, sizeof bytes);
+    return bytes / 2;
+}
+inline std::u16string_view BStrView(BSTR text) { return {text ? text : u"", BStrUnits(text)}; }
 // Null only when memory runs out.
 inline BSTR SysAllocString(std::u16string_view text)
 {

@@ -14,41 +14,10 @@ bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b)
 
 }  // namespace
 
-HRESULT DispatchArguments::expect(UINT count) const
-{
-    if (!params_) return count == 0 ? S_OK : DISP_E_BADPARAMCOUNT;
-    if (params_->cNamedArgs != 0) return DISP_E_NONAMEDARGS;
-    if (params_->cArgs != count) return DISP_E_BADPARAMCOUNT;
-    if (count != 0 && !params_->rgvarg) return E_INVALIDARG;
-    return S_OK;
-}
-
-const VARIANT& DispatchArguments::variant(UINT index) const { return params_->rgvarg[params_->cArgs - 1 - index]; }
-
 HRESULT DispatchArguments::mismatch(UINT index) const
 {
     if (argumentError_) *argumentError_ = params_->cArgs - 1 - index;
     return DISP_E_TYPEMISMATCH;
-}
-
-HRESULT DispatchArguments::text(UINT index, BSTR& value) const
-{
-    const VARIANT& v = variant(index);
-    if (v.vt != VT_BSTR) return mismatch(index);
-    value = v.bstrVal;
-    return S_OK;
-}
-
-HRESULT DispatchArguments::int32(UINT index, int32_t& value) const
-{
-    const VARIANT& v = variant(index);
-    if (v.vt == VT_I4)
-        value = v.lVal;
-    else if (v.vt == VT_I2)
-        value = v.iVal;
-    else
-        return mismatch(index);
-    return S_OK;
 }
 
 HRESULT DispatchArguments::boolean(UINT index, VARIANT_BOOL& value) const
@@ -60,18 +29,6 @@ HRESULT DispatchArguments::boolean(UINT index, VARIANT_BOOL& value) const
         value = v.iVal ? VARIANT_TRUE : VARIANT_FALSE;
     else if (v.vt == VT_I4)
         value = v.lVal ? VARIANT_TRUE : VARIANT_FALSE;
-    else
-        return mismatch(index);
-    return S_OK;
-}
-
-HRESULT DispatchArguments::object(UINT index, IUnknown*& value) const
-{
-    const VARIANT& v = variant(index);
-    if (v.vt == VT_DISPATCH)
-        value = v.pdispVal;
-    else if (v.vt == VT_UNKNOWN)
-        value = v.punkVal;
     else
         return mismatch(index);
     return S_OK;

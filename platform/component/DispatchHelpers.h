@@ -28,6 +28,50 @@ private:
     UINT* argumentError_;
 };
 
+// Inline: an event subscriber reads a few arguments per event.
+inline HRESULT DispatchArguments::expect(UINT count) const
+{
+    if (!params_) return count == 0 ? S_OK : DISP_E_BADPARAMCOUNT;
+    if (params_->cNamedArgs != 0) return DISP_E_NONAMEDARGS;
+    if (params_->cArgs != count) return DISP_E_BADPARAMCOUNT;
+    if (count != 0 && !params_->rgvarg) return E_INVALIDARG;
+    return S_OK;
+}
+
+inline const VARIANT& DispatchArguments::variant(UINT index) const { return params_->rgvarg[params_->cArgs - 1 - index]; }
+
+inline HRESULT DispatchArguments::text(UINT index, BSTR& value) const
+{
+    const VARIANT& v = variant(index);
+    if (v.vt != VT_BSTR) return mismatch(index);
+    value = v.bstrVal;
+    return S_OK;
+}
+
+inline HRESULT DispatchArguments::int32(UINT index, int32_t& value) const
+{
+    const VARIANT& v = variant(index);
+    if (v.vt == VT_I4)
+        value = v.lVal;
+    else if (v.vt == VT_I2)
+        value = v.iVal;
+    else
+        return mismatch(index);
+    return S_OK;
+}
+
+inline HRESULT DispatchArguments::object(UINT index, IUnknown*& value) const
+{
+    const VARIANT& v = variant(index);
+    if (v.vt == VT_DISPATCH)
+        value = v.pdispVal;
+    else if (v.vt == VT_UNKNOWN)
+        value = v.punkVal;
+    else
+        return mismatch(index);
+    return S_OK;
+}
+
 // Hand a member's result to the caller of Invoke; a null `result` discards it.
 void ReturnText(VARIANT* result, BSTR owned);
 void ReturnInt32(VARIANT* result, int32_t value);

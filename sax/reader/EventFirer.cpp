@@ -2,10 +2,10 @@
 
 namespace {
 
+// Built in place, without a call into the runtime: a few arguments per event.
 VARIANT TextArgument(BSTR text)
 {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_BSTR;
     v.bstrVal = text;
     return v;
@@ -13,8 +13,7 @@ VARIANT TextArgument(BSTR text)
 
 VARIANT ObjectArgument(IDispatch* object)
 {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_DISPATCH;
     v.pdispVal = object;
     return v;
@@ -22,8 +21,7 @@ VARIANT ObjectArgument(IDispatch* object)
 
 VARIANT Int32Argument(int32_t value)
 {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_I4;
     v.lVal = value;
     return v;
@@ -31,34 +29,29 @@ VARIANT Int32Argument(int32_t value)
 
 }  // namespace
 
-void EventFirer::invoke(DISPID member, std::initializer_list<VARIANT> args)
+void EventFirer::fire(DISPID member, UINT count)
 {
-    // DISPPARAMS wants the last argument first. The variants are borrowed: nobody clears them.
-    std::array<VARIANT, 4> reversed;
-    size_t count = 0;
-    for (auto it = std::rbegin(args); it != std::rend(args); ++it) reversed[count++] = *it;
-    for (const ComPtr<IDispatch>& subscriber : dispatch_) {
-        DISPPARAMS params{count ? reversed.data() : nullptr, nullptr, static_cast<UINT>(count), 0};
+    DISPPARAMS params{count ? arguments_.data() : nullptr, nullptr, count, 0};
+    for (const ComPtr<IDispatch>& subscriber : dispatch_)
         subscriber->Invoke(member, IID_NULL, kKXSAX2Locale, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
-    }
 }
 
 void EventFirer::setLocator(const sax::Locator&)
 {
     for (const auto& subscriber : vtable_) subscriber->setLocator(&locator_);
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_SETLOCATOR, {ObjectArgument(&locator_)});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_SETLOCATOR, ObjectArgument(&locator_));
 }
 
 void EventFirer::startDocument()
 {
     for (const auto& subscriber : vtable_) subscriber->startDocument();
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_STARTDOCUMENT, {});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_STARTDOCUMENT);
 }
 
 void EventFirer::endDocument()
 {
     for (const auto& subscriber : vtable_) subscriber->endDocument();
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_ENDDOCUMENT, {});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_ENDDOCUMENT);
 }
 
 void EventFirer::startPrefixMapping(std::u16string_view prefix, std::u16string_view uri)
@@ -66,14 +59,14 @@ void EventFirer::startPrefixMapping(std::u16string_view prefix, std::u16string_v
     BSTR p = lend(0, prefix);
     BSTR u = lend(1, uri);
     for (const auto& subscriber : vtable_) subscriber->startPrefixMapping(p, u);
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_STARTPREFIXMAPPING, {TextArgument(p), TextArgument(u)});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_STARTPREFIXMAPPING, TextArgument(p), TextArgument(u));
 }
 
 void EventFirer::endPrefixMapping(std::u16string_view prefix)
 {
     BSTR p = lend(0, prefix);
     for (const auto& subscriber : vtable_) subscriber->endPrefixMapping(p);
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_ENDPREFIXMAPPING, {TextArgument(p)});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_ENDPREFIXMAPPING, TextArgument(p));
 }
 
 void EventFirer::startElement(std::u16string_view uri, std::u16string_view localName, std::u16string_view rawName,
@@ -85,7 +78,7 @@ void EventFirer::startElement(std::u16string_view uri, std::u16string_view local
     attributes_.show(attributes);
     for (const auto& subscriber : vtable_) subscriber->startElement(u, l, r, &attributes_);
     if (!dispatch_.empty())
-        invoke(DISPID_CONTENT_STARTELEMENT, {TextArgument(u), TextArgument(l), TextArgument(r), ObjectArgument(&attributes_)});
+        invoke(DISPID_CONTENT_STARTELEMENT, TextArgument(u), TextArgument(l), TextArgument(r), ObjectArgument(&attributes_));
     attributes_.hide();
 }
 
@@ -95,7 +88,7 @@ void EventFirer::endElement(std::u16string_view uri, std::u16string_view localNa
     BSTR l = lend(1, localName);
     BSTR r = lend(2, rawName);
     for (const auto& subscriber : vtable_) subscriber->endElement(u, l, r);
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_ENDELEMENT, {TextArgument(u), TextArgument(l), TextArgument(r)});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_ENDELEMENT, TextArgument(u), TextArgument(l), TextArgument(r));
 }
 
 void EventFirer::processingInstruction(std::u16string_view target, std::u16string_view data)
@@ -103,7 +96,7 @@ void EventFirer::processingInstruction(std::u16string_view target, std::u16strin
     BSTR t = lend(0, target);
     BSTR d = lend(1, data);
     for (const auto& subscriber : vtable_) subscriber->processingInstruction(t, d);
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_PROCESSINGINSTRUCTION, {TextArgument(t), TextArgument(d)});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_PROCESSINGINSTRUCTION, TextArgument(t), TextArgument(d));
 }
 
 void EventFirer::characters(std::u16string_view text, int32_t, int32_t)
@@ -111,19 +104,19 @@ void EventFirer::characters(std::u16string_view text, int32_t, int32_t)
     BSTR t = lend(0, text);
     const auto length = static_cast<int32_t>(text.size());
     for (const auto& subscriber : vtable_) subscriber->characters(t, length);
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_CHARACTERS, {TextArgument(t), Int32Argument(length)});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_CHARACTERS, TextArgument(t), Int32Argument(length));
 }
 
 void EventFirer::comment(std::u16string_view text)
 {
     BSTR t = lend(0, text);
     for (const auto& subscriber : vtable_) subscriber->comment(t);
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_COMMENT, {TextArgument(t)});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_COMMENT, TextArgument(t));
 }
 
 void EventFirer::cdata(std::u16string_view text)
 {
     BSTR t = lend(0, text);
     for (const auto& subscriber : vtable_) subscriber->cdata(t);
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_CDATA, {TextArgument(t)});
+    if (!dispatch_.empty()) invoke(DISPID_CONTENT_CDATA, TextArgument(t));
 }

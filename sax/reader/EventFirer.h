@@ -48,11 +48,22 @@ private:
     // Lends `text` as the BSTR in buffer `slot`.
     BSTR lend(size_t slot, std::u16string_view text) { return buffers_[slot].assign(text); }
     // Calls every dispatch subscriber with `args` given in signature order.
-    void invoke(DISPID member, std::initializer_list<VARIANT> args);
+    // DISPPARAMS wants the last argument first; the variants are borrowed:
+    // nobody clears them.
+    template <class... Arguments>
+    void invoke(DISPID member, const Arguments&... args)
+    {
+        static_assert(sizeof...(args) <= std::tuple_size_v<decltype(arguments_)>);
+        VARIANT* slot = arguments_.data() + sizeof...(args);
+        ((*--slot = args), ...);
+        fire(member, sizeof...(args));
+    }
+    void fire(DISPID member, UINT count);
 
     ISAXLocator& locator_;
     SAXAttributeList& attributes_;
     std::vector<ComPtr<ISAXContentHandler>> vtable_;
     std::vector<ComPtr<IDispatch>> dispatch_;
     std::array<BStrBuffer, 3> buffers_;
+    std::array<VARIANT, 4> arguments_{};  // the current dispatch event's, last first
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "BStr.h"
@@ -43,6 +44,47 @@ TEST(BStr, FreedStringsComeBackWithTheirNewLengthAndText)
         }
         for (BSTR text : texts) SysFreeString(text);
     }
+}
+
+TEST(BStr, ThreadsNeverShareABlockAndMayFreeEachOthersStrings)
+{
+    // Each thread holds more strings of one size than its cache keeps, frees them, takes them again, and hands
+    // some to the main thread to free after the thread has ended (and its cache with it).
+    constexpr int kThreads = 4;
+    constexpr int kHeld = 40;
+    std::vector<std::vector<BSTR>> leftovers(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([t, &leftovers] {
+            for (int round = 0; round < 3; ++round) {
+                std::vector<BSTR> held;
+                for (int i = 0; i < kHeld; ++i) {
+                    const std::u16string text = u"t" + std::u16string(1, static_cast<char16_t>(u'0' + t)) +
+                                                std::u16string(1, static_cast<char16_t>(u'A' + i));
+                    held.push_back(SysAllocString(text));
+                }
+                for (int i = 0; i < kHeld; ++i) {
+                    EXPECT_EQ(BStrView(held[i]).size(), 3u);
+                    EXPECT_EQ(held[i][1], static_cast<char16_t>(u'0' + t));
+                    EXPECT_EQ(held[i][2], static_cast<char16_t>(u'A' + i));  // no block handed out twice
+                }
+                if (round == 2) {
+                    leftovers[t].assign(held.begin(), held.begin() + kHeld / 2);
+                    held.erase(held.begin(), held.begin() + kHeld / 2);
+                }
+                for (BSTR text : held) SysFreeString(text);
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (const auto& strings : leftovers) {
+        for (BSTR text : strings) {
+            EXPECT_EQ(BStrView(text).size(), 3u);
+            SysFreeString(text);
+        }
+    }
+    BStr again(u"abc");
+    EXPECT_EQ(again.view(), u"abc");
 }
 
 TEST(BStr, ReusedBufferLendsAValidStringEachTime)
