@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "ControlRecord.h"
 #include "DeviceRecord.h"
@@ -36,6 +38,16 @@ struct ProgramState {
     std::shared_ptr<DevInterface> devInterface;
     bool eventsEnabled = false;
     bool loadOnChange = false;
+
+    // The loaded description: its file and the device built from it, as the
+    // loader and the saver keep them.
+    std::string currentFileName;
+    std::string selectedDeviceName;
+    int16_t deviceCount = 0;         // "device" elements met by the current load
+    bool parseEnabled = true;        // false while the loader skips a device
+    bool valuesFileMatch = false;    // the last values file named the current device
+    bool layoutSaved = true;         // no layout change since the last save
+    bool editMode = false;
 };
 
 }  // namespace velk

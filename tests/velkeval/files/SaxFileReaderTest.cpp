@@ -1,0 +1,92 @@
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "FileError.h"
+#include "SaxFileReader.h"
+#include "TempDir.h"
+
+namespace velk {
+namespace {
+
+// Records the element events as lines: "<name a=1 b=2" and "</name".
+class EventLog : public ElementEvents {
+public:
+    std::vector<std::string> lines;
+    std::string throwAt;  // a start tag whose handler fails
+
+    void startElement(const std::string& localName, const AttributeList& attributes) override
+    {
+        std::string line = "<" + localName;
+        for (int i = 0; i < attributes.getLength(); ++i)
+            line += " " + attributes.getLocalName(i) + "=" + attributes.getValue(i);
+        lines.push_back(line);
+        if (localName == throwAt) throw FileError("refused " + localName);
+    }
+    void endElement(const std::string& localName) override { lines.push_back("</" + localName); }
+};
+
+std::string WriteFile(const TempDir& dir, const std::string& text)
+{
+    const std::string path = dir.file("doc.xml");
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+TEST(SaxFileReader, DeliversElementsInOrderWithLocalNamesAndDecodedValues)
+{
+    TempDir dir;
+    const auto path = WriteFile(dir, "<file title=\"A &amp; B\"><!-- c --><x:dev xmlns:x=\"u\" name=\"\xC3\xA9\">text"
+                                     "</x:dev><?pi?><empty/></file>");
+    EventLog log;
+    const ParseOutcome outcome = ReadWithSax(path, log);
+    EXPECT_TRUE(outcome.ok) << outcome.lastError;
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"<file title=A & B", "<dev x=u name=\xC3\xA9", "</dev", "<empty",
+                                                   "</empty", "</file"}));
+}
+
+TEST(SaxFileReader, ReportsWhereAMalformedOrMissingFileFailed)
+{
+    TempDir dir;
+    EventLog log;
+    const ParseOutcome broken = ReadWithSax(WriteFile(dir, "<file>\n<device>\n</file>"), log);
+    EXPECT_FALSE(broken.ok);
+    EXPECT_FALSE(broken.lastError.empty());
+    EXPECT_EQ(broken.line, 3);
+    EXPECT_GT(broken.column, 0);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"<file", "<device"}));
+
+    const ParseOutcome missing = ReadWithSax(dir.file("none.xml"), log);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.lastError.empty());
+}
+
+TEST(SaxFileReader, AHandlerFailureSilencesTheRestAndIsRethrownAfterTheParse)
+{
+    TempDir dir;
+    EventLog log;
+    log.throwAt = "b";
+    const auto path = WriteFile(dir, "<a><b/><c/></a>");
+    EXPECT_THROW(
+        {
+            try {
+                ReadWithSax(path, log);
+            } catch (const FileError& error) {
+                EXPECT_STREQ(error.what(), "refused b");
+                throw;
+            }
+        },
+        FileError);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"<a", "<b"}));
+    // The reader is usable again afterwards: nothing was left half-done.
+    log.throwAt.clear();
+    log.lines.clear();
+    EXPECT_TRUE(ReadWithSax(path, log).ok);
+    EXPECT_EQ(log.lines.size(), 6u);
+}
+
+}  // namespace
+}  // namespace velk

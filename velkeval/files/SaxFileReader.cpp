@@ -1,0 +1,146 @@
+#include "SaxFileReader.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "Activation.h"
+#include "BStr.h"
+#include "ComPtr.h"
+#include "DispatchHelpers.h"
+#include "FileError.h"
+#include "KXSAX2.h"
+#include "OfferInterface.h"
+#include "RefCounted.h"
+#include "TextConversion.h"
+
+namespace velk {
+namespace {
+
+// The attribute list of one startElement, read through the reader's own
+// ISAXAttributes (valid only during the event).
+class SaxAttributes final : public AttributeList {
+public:
+    explicit SaxAttributes(ISAXAttributes* attributes) : attributes_(attributes) {}
+
+    int getLength() const override
+    {
+        int32_t length = 0;
+        if (attributes_) attributes_->getLength(&length);
+        return length;
+    }
+    std::string getLocalName(int index) const override { return Read(&ISAXAttributes::getLocalName, index); }
+    std::string getValue(int index) const override { return Read(&ISAXAttributes::getValue, index); }
+
+private:
+    std::string Read(HRESULT (ISAXAttributes::*member)(int32_t, BSTR*), int index) const
+    {
+        BStr text;
+        if (!attributes_ || FAILED((attributes_->*member)(index, text.out())))
+            throw FileError("the attribute list cannot be read");
+        return Utf8FromUtf16(text.view());
+    }
+
+    ISAXAttributes* attributes_;
+};
+
+// The loader's subscriber of _ISAXContentHandler: takes startElement and
+// endElement by DISPID and hands them on. The first exception of the
+// handlers is kept (it must not cross the component) and silences the rest
+// of the parse.
+class ElementEventSink final : public RefCounted<WithoutTypeInfo<IDispatch>> {
+public:
+    explicit ElementEventSink(ElementEvents& events) : events_(events) {}
+
+    HRESULT QueryInterface(const IID& iid, void** object) override
+    {
+        return OfferInterface<IDispatch>(this, iid, object, {IID_IUnknown, IID_IDispatch, DIID__ISAXContentHandler});
+    }
+    HRESULT GetIDsOfNames(const IID&, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
+    HRESULT Invoke(DISPID member, const IID&, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                   UINT* argumentError) override
+    {
+        if (failure_ || (member != DISPID_CONTENT_STARTELEMENT && member != DISPID_CONTENT_ENDELEMENT)) return S_OK;
+        const DispatchArguments args(params, argumentError);
+        BSTR localName = nullptr;
+        HRESULT hr = args.expect(member == DISPID_CONTENT_STARTELEMENT ? 4 : 3);
+        if (SUCCEEDED(hr)) hr = args.text(1, localName);
+        if (FAILED(hr)) return hr;
+        try {
+            const std::string name = Utf8FromUtf16(BStrView(localName));
+            if (member == DISPID_CONTENT_ENDELEMENT) {
+                events_.endElement(name);
+                return S_OK;
+            }
+            IUnknown* object = nullptr;
+            if (FAILED(hr = args.object(3, object))) return hr;
+            ComPtr<ISAXAttributes> attributes;
+            if (object) object->QueryInterface(IID_ISAXAttributes, attributes.outVoid());
+            events_.startElement(name, SaxAttributes(attributes.get()));
+        } catch (...) {
+            failure_ = std::current_exception();
+        }
+        return S_OK;
+    }
+
+    void RethrowFailure() const
+    {
+        if (failure_) std::rethrow_exception(failure_);
+    }
+
+private:
+    ElementEvents& events_;
+    std::exception_ptr failure_;
+};
+
+int32_t LocatorPosition(const ComPtr<ISAXXMLReader>& reader, HRESULT (ISAXLocator::*member)(int32_t*))
+{
+    auto locator = reader.as<ISAXLocator>(IID_ISAXLocator);
+    int32_t position = 0;
+    if (locator) (locator.get()->*member)(&position);
+    return position;
+}
+
+std::string HResultText(HRESULT hr)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(hr));
+    return text;
+}
+
+}  // namespace
+
+ParseOutcome ReadWithSax(const std::string& path, ElementEvents& events)
+{
+    ComPtr<ISAXXMLReader> reader;
+    if (const HRESULT hr = CoCreateInstance(CLSID_SAXXMLReader, nullptr, IID_ISAXXMLReader, reader.outVoid());
+        FAILED(hr))
+        throw FileError("the XML reader component cannot be created (" + HResultText(hr) + ")");
+
+    auto sink = ComPtr<ElementEventSink>::adopt(new ElementEventSink(events));
+    auto container = reader.as<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ComPtr<IConnectionPoint> point;
+    DWORD cookie = 0;
+    if (!container || FAILED(container->FindConnectionPoint(DIID__ISAXContentHandler, point.out())) ||
+        FAILED(point->Advise(sink.get(), &cookie)))
+        throw FileError("the XML reader component does not report its events");
+
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    BStr file(Utf16FromUtf8(path));
+    const HRESULT hr = reader->parseFile(file.get(), &ok);
+    point->Unadvise(cookie);
+
+    ParseOutcome outcome;
+    outcome.ok = SUCCEEDED(hr) && ok == VARIANT_TRUE;
+    if (!outcome.ok) {
+        BStr lastError;
+        reader->get_lastError(lastError.out());
+        outcome.lastError = Utf8FromUtf16(lastError.view());
+        if (outcome.lastError.empty() && FAILED(hr)) outcome.lastError = "the parse failed (" + HResultText(hr) + ")";
+        outcome.line = LocatorPosition(reader, &ISAXLocator::getLineNumber);
+        outcome.column = LocatorPosition(reader, &ISAXLocator::getColumnNumber);
+    }
+    sink->RethrowFailure();
+    return outcome;
+}
+
+}  // namespace velk
