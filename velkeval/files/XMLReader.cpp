@@ -53,8 +53,10 @@ std::optional<std::string> XMLReader::ReadOrDescribeFailure(const std::string& k
     try {
         const ParseOutcome outcome = ParseFile(fileName);
         if (outcome.ok) return std::nullopt;
-        failure = file + " cannot be read: " + outcome.lastError + " (line " + std::to_string(outcome.line) +
-                  ", column " + std::to_string(outcome.column) + ")";
+        // A few parser errors (the input ending inside a tag, say) carry no text.
+        const std::string reason = outcome.lastError.empty() ? "the file is not well-formed" : outcome.lastError;
+        failure = file + " cannot be read: " + reason + " (line " + std::to_string(outcome.line) + ", column " +
+                  std::to_string(outcome.column) + ")";
     } catch (const FileError& error) {
         failure = file + " cannot be loaded: " + error.what();
     } catch (const ModelError& error) {
@@ -307,15 +309,12 @@ void XMLReader::ReadIndexValue(const AttributeList& attributes)
     if (record.controlType == ControlType::Combo || record.controlType == ControlType::Display) {
         const int16_t listed = record.indexCount();
         record.setIndexValue(index, Attribute(attributes, fmt::Value));
-        const WidgetId id = WidgetOf(record);
-        // Entries normally come in order and are appended; any other order
-        // fills the list again so that item i stays entry i.
-        if (index == listed) {
-            state_.view.addListItem(id, record.indexValues(index));
-        } else {
-            state_.view.clearList(id);
-            for (int16_t i = 0; i < record.indexCount(); ++i) state_.view.addListItem(id, record.indexValues(i));
-        }
+        // Entries normally come in order and are appended; after one out of
+        // order the list is filled again once, when the control ends.
+        if (index == listed && !listOutOfOrder_)
+            state_.view.addListItem(WidgetOf(record), record.indexValues(index));
+        else
+            listOutOfOrder_ = true;
     }
     record.setIndexBG(index, ColourValue(Attribute(attributes, fmt::Bg)));
     record.setIndexFG(index, ColourValue(Attribute(attributes, fmt::Fg)));
@@ -392,6 +391,12 @@ void XMLReader::EndControl(bool isGroup)
     const auto record = state_.currentControl;
     if (!record) return;
     if (record->isGroup != isGroup) return;
+    if (listOutOfOrder_) {
+        const WidgetId id = WidgetOf(*record);
+        state_.view.clearList(id);
+        for (int16_t i = 0; i < record->indexCount(); ++i) state_.view.addListItem(id, record->indexValues(i));
+        listOutOfOrder_ = false;
+    }
     if (isGroup) {
         state_.currentGroup->controls.Add(record);
     } else if (state_.currentField->Reserved) {

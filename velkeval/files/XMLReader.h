@@ -65,6 +65,7 @@ private:
     ProgramState& state_;
     DescriptionWindow& window_;
     bool deviceBuilt_ = false;            // the selected device has been met
+    bool listOutOfOrder_ = false;         // the current control's list is filled at its end
     std::set<std::string> namesInUse_;   // registry keys of this load, lower-cased
 };
 
