@@ -8,6 +8,7 @@
 #include "ControlType.h"
 #include "Conversions.h"
 #include "DescriptionFormat.h"
+#include "ElementAttributes.h"
 #include "EventsSuspended.h"
 #include "FileError.h"
 #include "ModelError.h"
@@ -29,7 +30,7 @@ std::string FieldLabel(const Field& field) { return "field " + Quoted(field.fiel
 
 [[noreturn]] void Refuse(const std::string& what) { throw FileError(what); }
 
-std::string Attribute(const AttributeList& attributes, const char* name) { return GetAttribute(attributes, name); }
+const std::string& Attribute(const ElementAttributes& attributes, const char* name) { return attributes.Get(name); }
 
 int32_t ControlModeFrom(int16_t code)
 {
@@ -72,7 +73,7 @@ void XMLReader::startElement(const std::string& localName, const AttributeList& 
     if (!state_.parseEnabled) return;
     EventsSuspended quiet(state_);
     try {
-        HandleStart(localName, attributes);
+        HandleStart(localName, ElementAttributes(attributes));
     } catch (const ModelError& error) {
         Refuse("element " + Quoted(localName) + ": " + error.what());
     }
@@ -95,7 +96,7 @@ void XMLReader::endElement(const std::string& localName)
     }
 }
 
-void XMLReader::HandleStart(const std::string& name, const AttributeList& attributes)
+void XMLReader::HandleStart(const std::string& name, const ElementAttributes& attributes)
 {
     if (name == fmt::File) return StartFile(attributes);
     if (name == fmt::Device) return StartDevice(attributes);
@@ -116,14 +117,14 @@ void XMLReader::HandleStart(const std::string& name, const AttributeList& attrib
     ReadFieldChild(name, attributes);
 }
 
-void XMLReader::StartFile(const AttributeList& attributes)
+void XMLReader::StartFile(const ElementAttributes& attributes)
 {
     state_.currentFile = std::make_shared<FileRecord>();
     state_.currentFile->title = Attribute(attributes, fmt::Title);
     window_.setCaption(state_.currentFile->title);
 }
 
-void XMLReader::StartDevice(const AttributeList& attributes)
+void XMLReader::StartDevice(const ElementAttributes& attributes)
 {
     RequireClosed(fmt::Device, true, true, true);
     const std::string name = Attribute(attributes, fmt::Name);
@@ -152,7 +153,7 @@ void XMLReader::StartDevice(const AttributeList& attributes)
     window_.setCaption(window_.caption() + " - " + name);
 }
 
-void XMLReader::StartGroup(const AttributeList& attributes)
+void XMLReader::StartGroup(const ElementAttributes& attributes)
 {
     RequireClosed(fmt::GroupElement, true, true, true);
     auto group = std::make_shared<Group>();
@@ -168,7 +169,7 @@ void XMLReader::StartGroup(const AttributeList& attributes)
     state_.currentGroup = group;
 }
 
-void XMLReader::StartField(const AttributeList& attributes)
+void XMLReader::StartField(const ElementAttributes& attributes)
 {
     RequireClosed(fmt::FieldElement, false, true, true);
     auto field = std::make_shared<Field>();
@@ -176,13 +177,13 @@ void XMLReader::StartField(const AttributeList& attributes)
     state_.currentField = field;
 }
 
-void XMLReader::ReadFieldPosition(const AttributeList& attributes)
+void XMLReader::ReadFieldPosition(const ElementAttributes& attributes)
 {
     Field& field = *state_.currentField;
     field.byteIndex = DecimalValue(Attribute(attributes, fmt::Byte), 0);
     int16_t high = fmt::FallbackRangeHigh;
     int16_t low = fmt::FallbackRangeLow;
-    const std::string range = Attribute(attributes, fmt::Range);
+    const std::string& range = Attribute(attributes, fmt::Range);
     if (range != fmt::NoText) {
         const size_t colon = range.find(':');
         if (colon == std::string::npos)
@@ -200,7 +201,7 @@ void XMLReader::ReadFieldPosition(const AttributeList& attributes)
     field.size = static_cast<int16_t>(high - low + 1);
 }
 
-bool XMLReader::ReadFieldChild(const std::string& name, const AttributeList& attributes)
+bool XMLReader::ReadFieldChild(const std::string& name, const ElementAttributes& attributes)
 {
     Field* field = state_.currentField.get();
     if (!field) return false;
@@ -226,7 +227,7 @@ bool XMLReader::ReadFieldChild(const std::string& name, const AttributeList& att
     return true;
 }
 
-void XMLReader::StartControl(const AttributeList& attributes, bool isGroup)
+void XMLReader::StartControl(const ElementAttributes& attributes, bool isGroup)
 {
     RequireClosed(isGroup ? fmt::GroupControl : fmt::Control, false, false, true);
     // A control outside its field or group would have no owner to keep it.
@@ -248,13 +249,13 @@ void XMLReader::StartControl(const AttributeList& attributes, bool isGroup)
     state_.currentControl = record;
 }
 
-bool XMLReader::ReadControlChild(const std::string& name, const AttributeList& attributes)
+bool XMLReader::ReadControlChild(const std::string& name, const ElementAttributes& attributes)
 {
     ControlRecord* record = state_.currentControl.get();
     if (!record) return false;
     RegisterView& view = state_.view;
     const WidgetId id = WidgetOf(*record);
-    const std::string value = Attribute(attributes, fmt::Value);
+    const std::string& value = Attribute(attributes, fmt::Value);
     if (name == fmt::Caption) {
         record->caption = value;
         if (record->controlType == ControlType::Label) view.setText(id, value);
@@ -302,7 +303,7 @@ bool XMLReader::ReadControlChild(const std::string& name, const AttributeList& a
     return true;
 }
 
-void XMLReader::ReadIndexValue(const AttributeList& attributes)
+void XMLReader::ReadIndexValue(const ElementAttributes& attributes)
 {
     ControlRecord& record = *state_.currentControl;
     const int16_t index = DecimalValue(Attribute(attributes, fmt::Index), 0);
@@ -322,17 +323,17 @@ void XMLReader::ReadIndexValue(const AttributeList& attributes)
     record.setIndexItalic(index, BooleanValue(Attribute(attributes, fmt::Italic), false));
 }
 
-void XMLReader::ReadDeviceValues(const AttributeList& attributes)
+void XMLReader::ReadDeviceValues(const ElementAttributes& attributes)
 {
     if (!state_.currentDevice) return;
     if (LowerCase(Attribute(attributes, fmt::Name)) == LowerCase(state_.currentDevice->devName))
         state_.valuesFileMatch = true;
 }
 
-void XMLReader::ReadRegisterValue(const AttributeList& attributes)
+void XMLReader::ReadRegisterValue(const ElementAttributes& attributes)
 {
     if (!state_.currentDevice) return;
-    const std::string address = Attribute(attributes, fmt::Addr);
+    const std::string& address = Attribute(attributes, fmt::Addr);
     if (const auto group = FindGroupByAddress(state_.allGroups, address))
         group->SetAddrVal(state_, address, DecimalValue(Attribute(attributes, fmt::Value), 0));
 }
