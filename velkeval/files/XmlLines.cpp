@@ -1,14 +1,21 @@
 #include "XmlLines.h"
 
+#include <charconv>
+#include <iterator>
+
 #include "DescriptionFormat.h"
 
 namespace velk {
 
-std::string EscapedValue(std::string_view text, Escaping escaping)
+namespace {
+
+void AppendEscaped(std::string& escaped, std::string_view text, Escaping escaping)
 {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
+    const char* special = escaping == Escaping::MarkupAndGreater ? "&\"<>\n\r" : "&\"<\n\r";
+    const size_t first = text.find_first_of(special);
+    escaped.append(text.substr(0, first));
+    if (first == std::string_view::npos) return;
+    for (const char c : text.substr(first)) {
         switch (c) {
         case '&': escaped += "&amp;"; break;
         case '"': escaped += "&quot;"; break;
@@ -24,8 +31,9 @@ std::string EscapedValue(std::string_view text, Escaping escaping)
         default: escaped += c;
         }
     }
-    return escaped;
 }
+
+}  // namespace
 
 XmlLines& XmlLines::Open(int depth, std::string_view name)
 {
@@ -40,14 +48,16 @@ XmlLines& XmlLines::Attribute(std::string_view name, std::string_view value, Esc
     text_ += ' ';
     text_ += name;
     text_ += "=\"";
-    text_ += EscapedValue(value, escaping);
+    AppendEscaped(text_, value, escaping);
     text_ += '"';
     return *this;
 }
 
 XmlLines& XmlLines::Attribute(std::string_view name, int64_t number)
 {
-    return Attribute(name, std::to_string(number));
+    char digits[24];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
+    return Attribute(name, std::string_view(digits, static_cast<size_t>(end - digits)));
 }
 
 void XmlLines::EndStartTag() { EndLine(">"); }

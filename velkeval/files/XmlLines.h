@@ -12,8 +12,6 @@ namespace velk {
 // get ">" as "&gt;".
 enum class Escaping { Markup, MarkupAndGreater };
 
-std::string EscapedValue(std::string_view text, Escaping escaping);
-
 // The lines of a written file, collected in memory: one element per line,
 // indented by one TAB per depth and ended by CR LF. A line is begun with
 // Open, given its attributes, and finished by one of the End calls.
