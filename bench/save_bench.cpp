@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "BenchRegister.h"
+#include "CaptionRecordingWindow.h"
 #include "DescriptionSaver.h"
 #include "DescriptionWriter.h"
 #include "HeadlessRegisterView.h"
@@ -23,31 +24,13 @@ using namespace velk;
 
 namespace {
 
-class BenchWindow : public DescriptionWindow {
-public:
-    std::string caption() const override { return caption_; }
-    void setCaption(const std::string& caption) override { caption_ = caption; }
-    void addDeviceEntry(int16_t) override {}
-    void removeDeviceEntry(int16_t) override {}
-    void setDeviceEntry(int16_t, const std::string&, bool) override {}
-    void checkDeviceEntry(int16_t, bool) override {}
-    void BuildAddress() override {}
-    void setRegisterViewVisible(bool) override {}
-    void ReapplyMaxHeight() override {}
-    void ReopenLink() override {}
-    std::string programFolder() const override { return "/nonexistent"; }
-
-private:
-    std::string caption_;
-};
-
 // The bench device in a program state, saved once into `folder` as the
 // loaded description.
 struct BenchProgram {
     HeadlessRegisterView view;
     ScriptedDialogs dialogs;
     ProgramState program{view, dialogs};
-    BenchWindow window;
+    CaptionRecordingWindow window{"/nonexistent"};
     std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                    ("velk-save-bench-" + std::to_string(getpid()));
     std::string loaded = (folder / "loaded.xml").string();

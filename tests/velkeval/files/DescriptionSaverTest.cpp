@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "CaptionRecordingWindow.h"
 #include "DescriptionSaver.h"
 #include "DescriptionWriter.h"
 #include "FileError.h"
@@ -34,7 +35,7 @@ const std::vector<std::string> CopiedC = {"<device addr=\"11000000\" name=\"C\">
 struct SaveFixture {
     TempDir dir;
     SavedModel model;
-    RecordingWindow window{dir.file("program")};
+    CaptionRecordingWindow window{dir.file("program")};
 
     SaveFixture(const std::string& name, const std::string& loaded) : model(name, "1010xxx0")
     {

@@ -5,15 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "DescriptionWindow.h"
 #include "ElementEvents.h"
 #include "HeadlessRegisterView.h"
 #include "ProgramState.h"
 #include "ScriptedDialogs.h"
 
 // Models built by hand for the writer and saver tests (no loader, no
-// widgets: the writer reads only the records), a window that records its
-// caption, and a recorder of parsed elements for reading files back.
+// widgets: the writer reads only the records), and a recorder of parsed
+// elements for reading files back.
 namespace velk::test {
 
 struct SavedModel {
@@ -33,26 +32,6 @@ struct SavedModel {
 // The device of the worked example: "Scaler", one register "Output
 // control" at 1A with the field "Enable", its list and a group text box.
 void BuildScalerExample(SavedModel& model);
-
-class RecordingWindow : public DescriptionWindow {
-public:
-    explicit RecordingWindow(std::string folder) : folder_(std::move(folder)) {}
-    std::string caption() const override { return caption_; }
-    void setCaption(const std::string& caption) override { caption_ = caption; }
-    void addDeviceEntry(int16_t) override {}
-    void removeDeviceEntry(int16_t) override {}
-    void setDeviceEntry(int16_t, const std::string&, bool) override {}
-    void checkDeviceEntry(int16_t, bool) override {}
-    void BuildAddress() override {}
-    void setRegisterViewVisible(bool) override {}
-    void ReapplyMaxHeight() override {}
-    void ReopenLink() override {}
-    std::string programFolder() const override { return folder_; }
-
-private:
-    std::string folder_;
-    std::string caption_;
-};
 
 // Every element of a parse with its attributes, in document order.
 struct ParsedElement {
