@@ -9,28 +9,30 @@ namespace velk {
 
 namespace {
 
+bool NeedsReference(char c, Escaping escaping)
+{
+    return c == '&' || c == '"' || c == '<' || c == '\n' || c == '\r' ||
+           (c == '>' && escaping == Escaping::MarkupAndGreater);
+}
+
 void AppendEscaped(std::string& escaped, std::string_view text, Escaping escaping)
 {
-    const char* special = escaping == Escaping::MarkupAndGreater ? "&\"<>\n\r" : "&\"<\n\r";
-    const size_t first = text.find_first_of(special);
-    escaped.append(text.substr(0, first));
-    if (first == std::string_view::npos) return;
-    for (const char c : text.substr(first)) {
+    size_t plainStart = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!NeedsReference(c, escaping)) continue;
+        escaped.append(text.substr(plainStart, i - plainStart));
+        plainStart = i + 1;
         switch (c) {
         case '&': escaped += "&amp;"; break;
         case '"': escaped += "&quot;"; break;
         case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
         case '\n': escaped += "&#10;"; break;
-        case '\r': escaped += "&#13;"; break;
-        case '>':
-            if (escaping == Escaping::MarkupAndGreater) {
-                escaped += "&gt;";
-                break;
-            }
-            [[fallthrough]];
-        default: escaped += c;
+        default: escaped += "&#13;"; break;
         }
     }
+    escaped.append(text.substr(plainStart));
 }
 
 }  // namespace
