@@ -9,9 +9,8 @@ namespace velk {
 
 // Saves the current device into a description file. An empty fileName
 // means currentFileName. The other devices of the loaded file are copied
-// in their order; the current device replaces the first of its name (and
-// later ones of that name are dropped) or is appended when the file has
-// none. The file is written beside the target under a free temporary name,
+// in their order; the current device is written in place of every device
+// named selectedDeviceName, or appended when the file has none. The file is written beside the target under a free temporary name,
 // flushed and renamed over the target; `today` is the "modified" text.
 // Returns false after showing the refusal when the target is the default
 // description; throws FileError for every failure, the target untouched.
