@@ -106,6 +106,15 @@ TEST(DescriptionSaver, CopiesTheFirstDeviceOfAFileWithoutHeader)
                   save.CurrentDevice() + "</file>\r\n");
 }
 
+TEST(DescriptionSaver, SkipsAllOfTheOldCopyEvenWhenItNestsElementsOfTheHeaderOrDevices)
+{
+    SaveFixture save("B", "<file><device name=\"B\"><device name=\"X\"/><author/><g/></device>"
+                          "<device name=\"C\"/></file>");
+    ASSERT_TRUE(save.Save(save.dir.file("out.xml")));
+    EXPECT_EQ(ReadBytes(save.dir.file("out.xml")),
+              save.Header() + save.CurrentDevice() + Lines({{"<device name=\"C\">", "</device>"}}) + "</file>\r\n");
+}
+
 TEST(DescriptionSaver, SkipsTakenTemporaryNamesAndReplacesAReadOnlyTarget)
 {
     SaveFixture save("B", ThreeDevices);
