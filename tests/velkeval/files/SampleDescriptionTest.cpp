@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -99,7 +98,7 @@ TEST(SampleDescription, DescribesABoardThatShowsEveryPartOfTheFormat)
     ASSERT_EQ(summary.deviceAddresses.size(), 2u);
     std::set<std::string> addresses;
     for (const auto& [device, address] : summary.deviceAddresses) {
-        EXPECT_TRUE(std::regex_match(address, std::regex("[01x]{8}"))) << address;
+        EXPECT_TRUE(address.size() == 8 && address.find_first_not_of("01x") == std::string::npos) << address;
         addresses.insert(address);
     }
     EXPECT_EQ(addresses.size(), 2u);
@@ -182,13 +181,24 @@ private:
     bool pending_ = false, pendingSpaced_ = false;
 };
 
+// The text without its comments and the indentation and line end around them.
+std::string WithoutComments(const std::string& text)
+{
+    std::string kept;
+    size_t from = 0;
+    for (size_t start; (start = text.find("<!--", from)) != std::string::npos;) {
+        const size_t lineStart = text.find_last_not_of('\t', start - 1) + 1;
+        kept += text.substr(from, lineStart - from);
+        from = text.find("-->\r\n", start) + 5;
+    }
+    return kept + text.substr(from);
+}
+
 TEST(SampleDescription, IsWrittenInTheWritersLineFormat)
 {
     LineRebuilder rebuilt;
     ASSERT_TRUE(ReadWithSax(Sample, rebuilt).ok);
-    const std::string withoutComments =
-        std::regex_replace(ReadBytes(Sample), std::regex("\t*<!--[^]*?-->\r\n"), std::string());
-    EXPECT_EQ(withoutComments, rebuilt.out.text());
+    EXPECT_EQ(WithoutComments(ReadBytes(Sample)), rebuilt.out.text());
 }
 
 }  // namespace
