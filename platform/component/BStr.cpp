@@ -57,6 +57,15 @@ struct BlockCache {
 // looks the cache up once.
 thread_local BlockCache cache;
 
+// The thread's cache, its address worked out once per call: the compiler
+// would otherwise ask the runtime again for each use.
+BlockCache& ThreadCache()
+{
+    BlockCache* own = &cache;
+    asm("" : "+r"(own));
+    return *own;
+}
+
 void ReleaseCache(void* data)
 {
     auto& own = *static_cast<BlockCache*>(data);
@@ -88,7 +97,7 @@ char* AllocateBlock(uint32_t length)
     const size_t sizeClass = SizeClass(length);
     if (sizeClass < kCachedClasses) {
         // Only a usable cache holds blocks: no need to ask.
-        BlockCache& own = cache;
+        BlockCache& own = ThreadCache();
         if (own.counts[sizeClass] > 0) return own.blocks[sizeClass][--own.counts[sizeClass]];
     }
     return static_cast<char*>(std::malloc(BlockBytes(length)));
@@ -98,7 +107,7 @@ void FreeBlock(char* block, uint32_t length)
 {
     const size_t sizeClass = SizeClass(length);
     if (sizeClass < kCachedClasses) {
-        BlockCache& own = cache;
+        BlockCache& own = ThreadCache();
         if (CacheUsable(own) && own.counts[sizeClass] < kCachedPerClass) {
             own.blocks[sizeClass][own.counts[sizeClass]++] = block;
             return;

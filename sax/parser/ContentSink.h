@@ -10,6 +10,8 @@ namespace sax {
 
 // Receives the document as events. Strings are valid only during the call.
 // Every member does nothing unless overridden, so a sink takes what it needs.
+// The names and URI of startElement and endElement are counted text
+// (CountedText.h), so that a sink can lend them on without copying.
 class ContentSink {
 public:
     virtual ~ContentSink() = default;

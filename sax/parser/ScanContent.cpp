@@ -118,8 +118,13 @@ bool Scanner::scanStartTag(int first)
     if (settings_.namespaces) scopes_.push();
     int c = readName(first);
     const size_t colon = nameColon();
-    OpenElement element{names_.size(), nameLength_, 0, 0, endPrefixes_.size()};
-    names_.append(name());
+    const size_t rawBegin = AppendCounted(names_, name());
+    OpenElement element{rawBegin, nameLength_, rawBegin, nameLength_, 0, 0, endPrefixes_.size()};
+    if (settings_.namespaces && colon != std::u16string_view::npos) {
+        // Counted text of its own, as the raw name's count sits before the prefix.
+        element.localBegin = AppendCounted(names_, name().substr(colon + 1));
+        element.localLength = element.rawLength - colon - 1;
+    }
 
     attributeText_.clear();
     attributeSpans_.clear();
@@ -153,24 +158,23 @@ bool Scanner::scanStartTag(int first)
     }
     if (settings_.namespaces) {
         resolveNamespaces();
-        const std::u16string_view raw = std::u16string_view(names_).substr(element.nameBegin, element.rawLength);
+        const std::u16string_view raw = element.raw(names_);
         const std::u16string_view prefix = colon == std::u16string_view::npos ? u"" : raw.substr(0, colon);
         // The prefix view lies in names_, so it is copied out before names_ grows.
         const std::optional<std::u16string_view> bound = scopes_.lookup(prefix);
         const std::u16string unbound(bound ? u"" : prefix);
         const std::u16string_view uri = bound ? *bound : std::u16string_view(unbound);
-        element.localOffset = colon == std::u16string_view::npos ? 0 : colon + 1;
         element.uriLength = uri.size();
-        names_.append(uri);
+        element.uriBegin = AppendCounted(names_, uri);
     } else {
-        element.localOffset = element.rawLength;
+        element.uriBegin = AppendCounted(names_, u"");
+        element.localBegin = element.uriBegin;
+        element.localLength = 0;
     }
     elements_.push_back(element);
 
     const std::u16string_view names(names_);
-    const std::u16string_view raw = names.substr(element.nameBegin, element.rawLength);
-    sink_.startElement(names.substr(element.nameBegin + element.rawLength, element.uriLength),
-                       raw.substr(element.localOffset), raw, attributes_);
+    sink_.startElement(element.uri(names), element.local(names), element.raw(names), attributes_);
     return empty;
 }
 
@@ -254,7 +258,7 @@ void Scanner::scanEndTag()
     const int c = skipWhite(readName(in_.next()));
     expect(c, u'>', ParseError::ExpectingEndTagClose, u"Expecting chGREATER_THAN for element end tag");
     const OpenElement& element = elements_.back();
-    if (name() != std::u16string_view(names_).substr(element.nameBegin, element.rawLength))
+    if (name() != element.raw(names_))
         raise(ParseError::EndTagMismatch, u"End tag does not match start tag");
     closeElement();
 }
@@ -263,13 +267,11 @@ void Scanner::closeElement()
 {
     const OpenElement element = elements_.back();
     const std::u16string_view names(names_);
-    const std::u16string_view raw = names.substr(element.nameBegin, element.rawLength);
-    sink_.endElement(names.substr(element.nameBegin + element.rawLength, element.uriLength),
-                     raw.substr(element.localOffset), raw);
+    sink_.endElement(element.uri(names), element.local(names), element.raw(names));
     for (size_t i = element.endPrefixBegin; i < endPrefixes_.size(); ++i) sink_.endPrefixMapping(endPrefixes_[i]);
     endPrefixes_.resize(element.endPrefixBegin);
     if (settings_.namespaces) scopes_.pop();
-    names_.resize(element.nameBegin);
+    names_.resize(element.rawBegin - kCountUnits);
     elements_.pop_back();
 }
 

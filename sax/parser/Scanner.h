@@ -10,6 +10,7 @@
 #include "AXMLParserException.h"
 #include "Attribute.h"
 #include "CharClassTable.h"
+#include "CountedText.h"
 #include "ContentSink.h"
 #include "EntityTable.h"
 #include "InputDecoder.h"
@@ -38,13 +39,21 @@ private:
     using AsciiSet = InputDecoder::ByteSet;  // ASCII members only
     static AsciiSet AsciiExcept(std::u16string_view excluded);
 
-    // An element whose end has not been seen; its names live in names_.
+    // An element whose end has not been seen. Its names live in names_ as
+    // counted text: the raw name, the local name when it differs from the raw
+    // one, then the URI (which also serves as the empty local name when
+    // namespaces are off).
     struct OpenElement {
-        size_t nameBegin;       // raw name, then the URI
+        size_t rawBegin;
         size_t rawLength;
-        size_t localOffset;     // the local name is the raw name from here on
+        size_t localBegin;
+        size_t localLength;
+        size_t uriBegin;
         size_t uriLength;
         size_t endPrefixBegin;  // its prefixes to end, in endPrefixes_
+        std::u16string_view raw(std::u16string_view names) const { return names.substr(rawBegin, rawLength); }
+        std::u16string_view local(std::u16string_view names) const { return names.substr(localBegin, localLength); }
+        std::u16string_view uri(std::u16string_view names) const { return names.substr(uriBegin, uriLength); }
     };
 
     // Scanner.cpp: raising, character tests, names, small lexical helpers.

@@ -72,9 +72,9 @@ void EventFirer::endPrefixMapping(std::u16string_view prefix)
 void EventFirer::startElement(std::u16string_view uri, std::u16string_view localName, std::u16string_view rawName,
                               sax::AttributeList attributes)
 {
-    BSTR u = lend(0, uri);
-    BSTR l = lend(1, localName);
-    BSTR r = lend(2, rawName);
+    BSTR u = lendCounted(uri);
+    BSTR l = lendCounted(localName);
+    BSTR r = lendCounted(rawName);
     attributes_.show(attributes);
     for (const auto& subscriber : vtable_) subscriber->startElement(u, l, r, &attributes_);
     if (!dispatch_.empty())
@@ -84,9 +84,9 @@ void EventFirer::startElement(std::u16string_view uri, std::u16string_view local
 
 void EventFirer::endElement(std::u16string_view uri, std::u16string_view localName, std::u16string_view rawName)
 {
-    BSTR u = lend(0, uri);
-    BSTR l = lend(1, localName);
-    BSTR r = lend(2, rawName);
+    BSTR u = lendCounted(uri);
+    BSTR l = lendCounted(localName);
+    BSTR r = lendCounted(rawName);
     for (const auto& subscriber : vtable_) subscriber->endElement(u, l, r);
     if (!dispatch_.empty()) invoke(DISPID_CONTENT_ENDELEMENT, TextArgument(u), TextArgument(l), TextArgument(r));
 }

@@ -1,19 +1,22 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <vector>
 
 #include "BStr.h"
 #include "ComPtr.h"
 #include "ContentSink.h"
+#include "CountedText.h"
 #include "KXSAX2.h"
 #include "SAXAttributeList.h"
 
 // Turns the scanner's content calls into events: each goes first to every
 // ISAXContentHandler subscriber, then, when there are any, to every
 // _ISAXContentHandler subscriber through Invoke. The strings are lent for the
-// call only, from buffers reused from event to event; subscriber results are
-// not examined.
+// call only: element names and URIs straight from the scanner's counted
+// text, the others from buffers reused from event to event. Subscriber
+// results are not examined.
 class EventFirer final : public sax::ContentSink {
 public:
     EventFirer(ISAXLocator& locator, SAXAttributeList& attributes) : locator_(locator), attributes_(attributes) {}
@@ -47,6 +50,12 @@ public:
 private:
     // Lends `text` as the BSTR in buffer `slot`.
     BSTR lend(size_t slot, std::u16string_view text) { return buffers_[slot].assign(text); }
+    // Lends counted text as it lies: its count and terminator make it a BSTR already.
+    static BSTR lendCounted(std::u16string_view text)
+    {
+        assert(sax::IsCounted(text));
+        return const_cast<BSTR>(text.data());
+    }
     // Calls every dispatch subscriber with `args` given in signature order.
     // DISPPARAMS wants the last argument first; the variants are borrowed:
     // nobody clears them.
@@ -64,6 +73,6 @@ private:
     SAXAttributeList& attributes_;
     std::vector<ComPtr<ISAXContentHandler>> vtable_;
     std::vector<ComPtr<IDispatch>> dispatch_;
-    std::array<BStrBuffer, 3> buffers_;
+    std::array<BStrBuffer, 2> buffers_;
     std::array<VARIANT, 4> arguments_{};  // the current dispatch event's, last first
 };
