@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "ProgramState.h"
+
+namespace velk {
+
+// Writes the current device's register values into a values file: a
+// "devicevalues" element with one "registerval" row per register byte of
+// every group, in the groups' order. The file is written under a temporary
+// name, flushed and renamed into place; throws FileError on any failure,
+// leaving a previous file at `path` untouched.
+void WriteValuesFile(const ProgramState& state, const std::string& path);
+
+}  // namespace velk
