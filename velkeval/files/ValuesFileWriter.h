@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "Group.h"
 #include "ProgramState.h"
+#include "XmlLines.h"
 
 namespace velk {
 
@@ -12,5 +14,10 @@ namespace velk {
 // name, flushed and renamed into place; throws FileError on any failure,
 // leaving a previous file at `path` untouched.
 void WriteValuesFile(const ProgramState& state, const std::string& path);
+
+// The group's "registerval" rows: one per register byte, the address of
+// base + i in upper-case hexadecimal without leading zeros, the byte in
+// decimal.
+void SaveValuesToFile(XmlLines& out, const Group& group, int depth);
 
 }  // namespace velk

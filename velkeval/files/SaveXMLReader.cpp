@@ -1,0 +1,64 @@
+#include "SaveXMLReader.h"
+
+#include "AttributeList.h"
+#include "DescriptionFormat.h"
+#include "DescriptionWriter.h"
+
+namespace velk {
+
+SaveXMLReader::SaveXMLReader(XmlLines& out, const std::string& selectedDeviceName, const DeviceRecord& device,
+                             const GroupCollection& groups)
+    : out_(out), selectedDeviceName_(selectedDeviceName), device_(device), groups_(groups)
+{
+}
+
+void SaveXMLReader::startElement(const std::string& localName, const AttributeList& attributes)
+{
+    ++openElements_;
+    if (skippedLevel_) return;
+    if (localName == format::File) {
+        // Copying starts inside the root, so a file without a header keeps
+        // its first device too.
+        copyEnabled_ = true;
+        return;
+    }
+    if (localName == format::Author || localName == format::Modified) {
+        SkipElement();
+        return;
+    }
+    if (localName == format::Device && GetAttribute(attributes, format::Name) == selectedDeviceName_) {
+        SkipElement();
+        deviceWritten_ = true;
+        WriteDevice(out_, device_, groups_);
+        return;
+    }
+    if (!copyEnabled_) return;
+    out_.Open(depth_, localName);
+    for (int i = 0; i < attributes.getLength(); ++i)
+        out_.Attribute(attributes.getLocalName(i), attributes.getValue(i), Escaping::MarkupAndGreater);
+    out_.EndStartTag();
+    ++depth_;
+}
+
+void SaveXMLReader::endElement(const std::string& localName)
+{
+    const int level = openElements_--;
+    if (skippedLevel_) {
+        if (*skippedLevel_ == level) {
+            skippedLevel_.reset();
+            copyEnabled_ = true;
+        }
+        return;
+    }
+    if (localName == format::File || !copyEnabled_ || depth_ == 0) return;
+    --depth_;
+    out_.Close(depth_, localName);
+}
+
+void SaveXMLReader::SkipElement()
+{
+    copyEnabled_ = false;
+    skippedLevel_ = openElements_;
+}
+
+}  // namespace velk
