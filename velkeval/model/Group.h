@@ -113,6 +113,10 @@ public:
                        const std::string& text);
     // The first group control of that type and widget index, or none.
     std::shared_ptr<ControlRecord> FindControl(int32_t controlType, int16_t index) const;
+    // Stores one byte of a values file: the byte at hexadecimal address addr
+    // (ignored outside the register) takes value unchecked, the fields and
+    // controls show it, and with loadOnChange the register is written.
+    void SetAddrVal(ProgramState& state, const std::string& addr, int16_t value);
     // Shows the group-level value and the register bytes on the group controls.
     void UpdateGroupControls(RegisterView& view) const;
 

@@ -65,6 +65,15 @@ void Group::doWrite(ProgramState& state)
     for (int16_t i = 0; i < size; ++i) link.WriteByte(ByteAddress(i), GetValue(i));
 }
 
+void Group::SetAddrVal(ProgramState& state, const std::string& addr, int16_t value)
+{
+    RequireBytes();
+    const int i = TextToInt(addr, 0, "hex") - TextToInt(address, 0, "hex");
+    if (i >= 0 && i < size) SetValue(value, static_cast<int16_t>(i));
+    ShowRegisterBytes(state);
+    if (state.loadOnChange) doWrite(state);
+}
+
 void Group::ShowRegisterBytes(ProgramState& state)
 {
     EventsSuspended quiet(state);

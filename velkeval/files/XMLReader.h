@@ -1,0 +1,71 @@
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+
+#include "DescriptionWindow.h"
+#include "ElementEvents.h"
+#include "ProgramState.h"
+#include "SaxFileReader.h"
+
+namespace velk {
+
+// The reader of device descriptions and values files: builds the selected
+// device into the model and the window as the elements arrive, lists every
+// device in the device menus, and applies "registerval" lines to the
+// current device.
+//
+// A description that breaks the format's rules (a range without a colon, a
+// field outside its register or on another field's bits, a repeated name,
+// a register too large to lay out, elements nested where they cannot be)
+// is refused by a FileError naming the element; the parse then ignores the
+// rest of the file and ParseFile rethrows it once the parser has returned.
+class XMLReader final : public ElementEvents {
+public:
+    XMLReader(ProgramState& state, DescriptionWindow& window) : state_(state), window_(window) {}
+
+    ParseOutcome ParseFile(const std::string& fileName);
+
+    // Runs ParseFile and, when the file cannot be read, is not well-formed
+    // or is refused, discards what was still being built (the widgets of the
+    // open group, field and control; finished groups stay) and describes
+    // the failure: `kind` and the file, then the parser's message, line and
+    // column, or the refusal. Nothing when the whole file was read.
+    std::optional<std::string> ReadOrDescribeFailure(const std::string& kind, const std::string& fileName);
+
+    void startElement(const std::string& localName, const AttributeList& attributes) override;
+    void endElement(const std::string& localName) override;
+
+private:
+    void DiscardUnfinished();
+    void HandleStart(const std::string& name, const AttributeList& attributes);
+    void StartFile(const AttributeList& attributes);
+    void StartDevice(const AttributeList& attributes);
+    void StartGroup(const AttributeList& attributes);
+    void StartField(const AttributeList& attributes);
+    void StartControl(const AttributeList& attributes, bool isGroup);
+    void ReadFieldPosition(const AttributeList& attributes);
+    // Field and control children; false when the name is neither.
+    bool ReadFieldChild(const std::string& name, const AttributeList& attributes);
+    bool ReadControlChild(const std::string& name, const AttributeList& attributes);
+    void ReadIndexValue(const AttributeList& attributes);
+    void ReadDeviceValues(const AttributeList& attributes);
+    void ReadRegisterValue(const AttributeList& attributes);
+
+    void EndGroup();
+    void EndField();
+    void EndControl(bool isGroup);
+
+    // Refuses a registry key already met in this load.
+    void ClaimName(const std::string& key, const std::string& element);
+    // Refuses an element that starts while one of these objects is open.
+    void RequireClosed(const std::string& element, bool group, bool field, bool control) const;
+
+    ProgramState& state_;
+    DescriptionWindow& window_;
+    bool deviceBuilt_ = false;            // the selected device has been met
+    std::set<std::string> namesInUse_;   // registry keys of this load, lower-cased
+};
+
+}  // namespace velk
