@@ -103,10 +103,7 @@ void doOpen(ProgramState& state, DescriptionWindow& window, const std::string& t
     if (!QuerySaveChanges(state, window, today)) return;
     const std::optional<std::string> path = state.dialogs.OpenFileName(OpenFileRequest("Open Values", ValuesFilter, window));
     if (!path) return;
-    const bool applied = Reported(state.dialogs, OpenErrorTitle, [&] { ReadValuesFile(state, window, *path); });
-    // A file that fails half-way leaves the lines read so far applied and the
-    // view shown.
-    if (!applied) window.setRegisterViewVisible(true);
+    Reported(state.dialogs, OpenErrorTitle, [&] { ReadValuesFile(state, window, *path); });
 }
 
 void doSave(ProgramState& state, DescriptionWindow& window)

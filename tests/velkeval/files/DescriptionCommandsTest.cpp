@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "DescriptionCommands.h"
+#include "DescriptionLoader.h"
+#include "FolderWindow.h"
 #include "SavedModel.h"
 #include "TempDir.h"
 
@@ -198,6 +200,81 @@ TEST_F(ValuesCommands, OpenAsksToSaveChangesFirst)
     doOpen(state, window, "3/14/2005");
     ExpectRequest(0, ScriptedDialogs::FileKind::Open, "Open Values", ValuesFilter);
     EXPECT_EQ(dialogs.messages().size(), 2u);
+}
+
+// A description loaded through the loader, for the commands that load or
+// apply files.
+struct LoadedCommands : ::testing::Test {
+    TempDir dir;
+    HeadlessRegisterView view;
+    ScriptedDialogs dialogs;
+    ProgramState state{view, dialogs};
+    FolderWindow window{dir.file("program")};
+
+    void SetUp() override
+    {
+        fs::create_directory(dir.file("program"));
+        WriteBytes(dir.file("board.xml"), TwoDevices("Board"));
+    }
+};
+
+TEST_F(LoadedCommands, XmlOpenAsksForAFileAndLoadsItsFirstDevice)
+{
+    dialogs.QueueFileName(std::nullopt);
+    doXMLOpen(state, window);
+    EXPECT_TRUE(state.currentFileName.empty());
+    EXPECT_TRUE(window.log.empty());
+
+    dialogs.QueueFileName(dir.file("board.xml"));
+    doXMLOpen(state, window);
+    ASSERT_EQ(dialogs.fileCalls().size(), 2u);
+    const FileRequest& asked = dialogs.fileCalls()[0].request;
+    EXPECT_EQ(dialogs.fileCalls()[0].kind, ScriptedDialogs::FileKind::Open);
+    EXPECT_EQ(asked.title, "Open XML File");
+    EXPECT_EQ(asked.filter, DescriptionFilter);
+    EXPECT_EQ(asked.defaultExtension, ".xml");
+    EXPECT_EQ(asked.initialPath, dir.file("program"));
+    EXPECT_TRUE(asked.mustExist);
+    EXPECT_EQ(state.currentFileName, dir.file("board.xml"));
+    EXPECT_EQ(state.selectedDeviceName, "First");
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(LoadedCommands, XmlOpenReportsAFailureThatReachesIt)
+{
+    window.linkFails = true;
+    dialogs.QueueFileName(dir.file("board.xml"));
+    doXMLOpen(state, window);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].title, "File Save Error");
+    EXPECT_EQ(dialogs.messages()[0].text, "Error: the link cannot open");
+    EXPECT_EQ(dialogs.messages()[0].icon, MessageIcon::Exclamation);
+}
+
+TEST_F(LoadedCommands, ValuesOpenAppliesTheFileAndReportsOneThatFails)
+{
+    ParseFile(state, window, dir.file("board.xml"), "Second");
+    WriteBytes(dir.file("values.val"),
+               "<devicevalues name=\"Other\"><registerval addr=\"20\" value=\"5\"/>"
+               "<registerval addr=\"21\" value=\"7\"/></devicevalues>");
+    dialogs.QueueFileName(dir.file("values.val"));
+    doOpen(state, window, "3/14/2005");
+    EXPECT_TRUE(dialogs.messages().empty());
+    ASSERT_EQ(dialogs.fileCalls().size(), 1u);
+    EXPECT_TRUE(dialogs.fileCalls()[0].request.mustExist);
+    EXPECT_EQ(state.allGroups.Item("Two")->GetValue(0), 5);
+    EXPECT_FALSE(state.valuesFileMatch);
+
+    // The line before the fault stays applied.
+    WriteBytes(dir.file("broken.val"), "<devicevalues name=\"Second\"><registerval addr=\"20\" value=\"9\"/><oops");
+    dialogs.QueueFileName(dir.file("broken.val"));
+    doOpen(state, window, "3/14/2005");
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].title, "File Open Error");
+    EXPECT_EQ(dialogs.messages()[0].text.rfind("Error: ", 0), 0u);
+    EXPECT_NE(dialogs.messages()[0].text.find("broken.val"), std::string::npos) << dialogs.messages()[0].text;
+    EXPECT_EQ(state.allGroups.Item("Two")->GetValue(0), 9);
+    EXPECT_EQ(window.log.back(), "Show");
 }
 
 }  // namespace
