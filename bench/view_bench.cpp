@@ -22,8 +22,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "BenchDevice.h"
 #include "ControlType.h"
-#include "Conversions.h"
 #include "Field.h"
 #include "HandBuiltDevice.h"
 #include "ScriptedDialogs.h"
@@ -33,35 +33,6 @@
 using namespace velk;
 
 namespace {
-
-constexpr int FieldsPerRegister = 4;  // 2 bytes, 2 fields of 4 bits each
-constexpr int ListItems = 16;
-
-std::vector<std::string> ListCaptions()
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < ListItems; ++i) items.push_back("value " + std::to_string(i));
-    return items;
-}
-
-// Register r: two bytes, two 4-bit fields per byte, each with a text box
-// and a list; one group text box.
-GroupSpec BenchRegister(int r)
-{
-    const std::string name = "R" + std::to_string(r);
-    GroupSpec plan{name, AddressHex(static_cast<int16_t>(2 * r)), 2, {}};
-    for (int16_t byte = 0; byte < 2; ++byte) {
-        for (const int16_t bit : {int16_t{4}, int16_t{0}}) {
-            const auto row = static_cast<int16_t>(50 + 350 * (2 * byte + (bit == 4 ? 0 : 1)));
-            plan.fields.emplace_back(name + "F" + std::to_string(byte) + std::to_string(bit), byte, bit, 4,
-                                     std::vector<ControlSpec>{Described(ControlType::TextBox, 0, 15, 0, row, 500),
-                                                              Described(ControlType::Combo, 0, 15, 550, row, 900,
-                                                                        ListCaptions())});
-        }
-    }
-    plan.controls = {Described(ControlType::TextBox, 0, 255, 1500, 50, 500)};
-    return plan;
-}
 
 void ShowAndPaint(QWidget& window)
 {
@@ -83,9 +54,7 @@ void ViewBuildAndShow(benchmark::State& state)
     for (auto _ : state) {
         ScriptedDialogs dialogs;
         auto window = std::make_unique<frmAutoControls>(dialogs);
-        SetDevice(window->state(), "Bench", "10011000", "10011000");
-        for (int r = 0; r < registers; ++r) AddGroup(window->state(), BenchRegister(r));
-        window->ReapplyMaxHeight();
+        bench::BuildBenchDevice(*window, registers);
         ShowAndPaint(*window);
         state.PauseTiming();
         state.counters["pages"] = window->state().view.layout.pageCount();
@@ -104,7 +73,7 @@ void BaselinePlainWidgets(benchmark::State& state)
     const int registers = static_cast<int>(state.range(0));
     const QStringList items = [] {
         QStringList list;
-        for (const auto& caption : ListCaptions()) list << QString::fromStdString(caption);
+        for (const auto& caption : bench::BenchListCaptions()) list << QString::fromStdString(caption);
         return list;
     }();
     for (auto _ : state) {

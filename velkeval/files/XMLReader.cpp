@@ -8,6 +8,7 @@
 #include "ControlType.h"
 #include "Conversions.h"
 #include "DescriptionFormat.h"
+#include "ElementAttributes.h"
 #include "EventsSuspended.h"
 #include "FileError.h"
 #include "ModelError.h"
@@ -29,7 +30,7 @@ std::string FieldLabel(const Field& field) { return "field " + Quoted(field.fiel
 
 [[noreturn]] void Refuse(const std::string& what) { throw FileError(what); }
 
-std::string Attribute(const AttributeList& attributes, const char* name) { return GetAttribute(attributes, name); }
+const std::string& Attribute(const ElementAttributes& attributes, const char* name) { return attributes.Get(name); }
 
 int32_t ControlModeFrom(int16_t code)
 {
@@ -53,8 +54,10 @@ std::optional<std::string> XMLReader::ReadOrDescribeFailure(const std::string& k
     try {
         const ParseOutcome outcome = ParseFile(fileName);
         if (outcome.ok) return std::nullopt;
-        failure = file + " cannot be read: " + outcome.lastError + " (line " + std::to_string(outcome.line) +
-                  ", column " + std::to_string(outcome.column) + ")";
+        // A few parser errors (the input ending inside a tag, say) carry no text.
+        const std::string reason = outcome.lastError.empty() ? "the file is not well-formed" : outcome.lastError;
+        failure = file + " cannot be read: " + reason + " (line " + std::to_string(outcome.line) + ", column " +
+                  std::to_string(outcome.column) + ")";
     } catch (const FileError& error) {
         failure = file + " cannot be loaded: " + error.what();
     } catch (const ModelError& error) {
@@ -70,7 +73,7 @@ void XMLReader::startElement(const std::string& localName, const AttributeList& 
     if (!state_.parseEnabled) return;
     EventsSuspended quiet(state_);
     try {
-        HandleStart(localName, attributes);
+        HandleStart(localName, ElementAttributes(attributes));
     } catch (const ModelError& error) {
         Refuse("element " + Quoted(localName) + ": " + error.what());
     }
@@ -93,7 +96,7 @@ void XMLReader::endElement(const std::string& localName)
     }
 }
 
-void XMLReader::HandleStart(const std::string& name, const AttributeList& attributes)
+void XMLReader::HandleStart(const std::string& name, const ElementAttributes& attributes)
 {
     if (name == fmt::File) return StartFile(attributes);
     if (name == fmt::Device) return StartDevice(attributes);
@@ -114,14 +117,14 @@ void XMLReader::HandleStart(const std::string& name, const AttributeList& attrib
     ReadFieldChild(name, attributes);
 }
 
-void XMLReader::StartFile(const AttributeList& attributes)
+void XMLReader::StartFile(const ElementAttributes& attributes)
 {
     state_.currentFile = std::make_shared<FileRecord>();
     state_.currentFile->title = Attribute(attributes, fmt::Title);
     window_.setCaption(state_.currentFile->title);
 }
 
-void XMLReader::StartDevice(const AttributeList& attributes)
+void XMLReader::StartDevice(const ElementAttributes& attributes)
 {
     RequireClosed(fmt::Device, true, true, true);
     const std::string name = Attribute(attributes, fmt::Name);
@@ -150,7 +153,7 @@ void XMLReader::StartDevice(const AttributeList& attributes)
     window_.setCaption(window_.caption() + " - " + name);
 }
 
-void XMLReader::StartGroup(const AttributeList& attributes)
+void XMLReader::StartGroup(const ElementAttributes& attributes)
 {
     RequireClosed(fmt::GroupElement, true, true, true);
     auto group = std::make_shared<Group>();
@@ -166,7 +169,7 @@ void XMLReader::StartGroup(const AttributeList& attributes)
     state_.currentGroup = group;
 }
 
-void XMLReader::StartField(const AttributeList& attributes)
+void XMLReader::StartField(const ElementAttributes& attributes)
 {
     RequireClosed(fmt::FieldElement, false, true, true);
     auto field = std::make_shared<Field>();
@@ -174,13 +177,13 @@ void XMLReader::StartField(const AttributeList& attributes)
     state_.currentField = field;
 }
 
-void XMLReader::ReadFieldPosition(const AttributeList& attributes)
+void XMLReader::ReadFieldPosition(const ElementAttributes& attributes)
 {
     Field& field = *state_.currentField;
     field.byteIndex = DecimalValue(Attribute(attributes, fmt::Byte), 0);
     int16_t high = fmt::FallbackRangeHigh;
     int16_t low = fmt::FallbackRangeLow;
-    const std::string range = Attribute(attributes, fmt::Range);
+    const std::string& range = Attribute(attributes, fmt::Range);
     if (range != fmt::NoText) {
         const size_t colon = range.find(':');
         if (colon == std::string::npos)
@@ -198,7 +201,7 @@ void XMLReader::ReadFieldPosition(const AttributeList& attributes)
     field.size = static_cast<int16_t>(high - low + 1);
 }
 
-bool XMLReader::ReadFieldChild(const std::string& name, const AttributeList& attributes)
+bool XMLReader::ReadFieldChild(const std::string& name, const ElementAttributes& attributes)
 {
     Field* field = state_.currentField.get();
     if (!field) return false;
@@ -224,7 +227,7 @@ bool XMLReader::ReadFieldChild(const std::string& name, const AttributeList& att
     return true;
 }
 
-void XMLReader::StartControl(const AttributeList& attributes, bool isGroup)
+void XMLReader::StartControl(const ElementAttributes& attributes, bool isGroup)
 {
     RequireClosed(isGroup ? fmt::GroupControl : fmt::Control, false, false, true);
     // A control outside its field or group would have no owner to keep it.
@@ -246,13 +249,13 @@ void XMLReader::StartControl(const AttributeList& attributes, bool isGroup)
     state_.currentControl = record;
 }
 
-bool XMLReader::ReadControlChild(const std::string& name, const AttributeList& attributes)
+bool XMLReader::ReadControlChild(const std::string& name, const ElementAttributes& attributes)
 {
     ControlRecord* record = state_.currentControl.get();
     if (!record) return false;
     RegisterView& view = state_.view;
     const WidgetId id = WidgetOf(*record);
-    const std::string value = Attribute(attributes, fmt::Value);
+    const std::string& value = Attribute(attributes, fmt::Value);
     if (name == fmt::Caption) {
         record->caption = value;
         if (record->controlType == ControlType::Label) view.setText(id, value);
@@ -300,22 +303,19 @@ bool XMLReader::ReadControlChild(const std::string& name, const AttributeList& a
     return true;
 }
 
-void XMLReader::ReadIndexValue(const AttributeList& attributes)
+void XMLReader::ReadIndexValue(const ElementAttributes& attributes)
 {
     ControlRecord& record = *state_.currentControl;
     const int16_t index = DecimalValue(Attribute(attributes, fmt::Index), 0);
     if (record.controlType == ControlType::Combo || record.controlType == ControlType::Display) {
         const int16_t listed = record.indexCount();
         record.setIndexValue(index, Attribute(attributes, fmt::Value));
-        const WidgetId id = WidgetOf(record);
-        // Entries normally come in order and are appended; any other order
-        // fills the list again so that item i stays entry i.
-        if (index == listed) {
-            state_.view.addListItem(id, record.indexValues(index));
-        } else {
-            state_.view.clearList(id);
-            for (int16_t i = 0; i < record.indexCount(); ++i) state_.view.addListItem(id, record.indexValues(i));
-        }
+        // Entries normally come in order and are appended; after one out of
+        // order the list is filled again once, when the control ends.
+        if (index == listed && !listOutOfOrder_)
+            state_.view.addListItem(WidgetOf(record), record.indexValues(index));
+        else
+            listOutOfOrder_ = true;
     }
     record.setIndexBG(index, ColourValue(Attribute(attributes, fmt::Bg)));
     record.setIndexFG(index, ColourValue(Attribute(attributes, fmt::Fg)));
@@ -323,17 +323,17 @@ void XMLReader::ReadIndexValue(const AttributeList& attributes)
     record.setIndexItalic(index, BooleanValue(Attribute(attributes, fmt::Italic), false));
 }
 
-void XMLReader::ReadDeviceValues(const AttributeList& attributes)
+void XMLReader::ReadDeviceValues(const ElementAttributes& attributes)
 {
     if (!state_.currentDevice) return;
     if (LowerCase(Attribute(attributes, fmt::Name)) == LowerCase(state_.currentDevice->devName))
         state_.valuesFileMatch = true;
 }
 
-void XMLReader::ReadRegisterValue(const AttributeList& attributes)
+void XMLReader::ReadRegisterValue(const ElementAttributes& attributes)
 {
     if (!state_.currentDevice) return;
-    const std::string address = Attribute(attributes, fmt::Addr);
+    const std::string& address = Attribute(attributes, fmt::Addr);
     if (const auto group = FindGroupByAddress(state_.allGroups, address))
         group->SetAddrVal(state_, address, DecimalValue(Attribute(attributes, fmt::Value), 0));
 }
@@ -392,6 +392,12 @@ void XMLReader::EndControl(bool isGroup)
     const auto record = state_.currentControl;
     if (!record) return;
     if (record->isGroup != isGroup) return;
+    if (listOutOfOrder_) {
+        const WidgetId id = WidgetOf(*record);
+        state_.view.clearList(id);
+        for (int16_t i = 0; i < record->indexCount(); ++i) state_.view.addListItem(id, record->indexValues(i));
+        listOutOfOrder_ = false;
+    }
     if (isGroup) {
         state_.currentGroup->controls.Add(record);
     } else if (state_.currentField->Reserved) {

@@ -21,6 +21,8 @@ namespace velk {
 // a register too large to lay out, elements nested where they cannot be)
 // is refused by a FileError naming the element; the parse then ignores the
 // rest of the file and ParseFile rethrows it once the parser has returned.
+class ElementAttributes;
+
 class XMLReader final : public ElementEvents {
 public:
     XMLReader(ProgramState& state, DescriptionWindow& window) : state_(state), window_(window) {}
@@ -39,19 +41,19 @@ public:
 
 private:
     void DiscardUnfinished();
-    void HandleStart(const std::string& name, const AttributeList& attributes);
-    void StartFile(const AttributeList& attributes);
-    void StartDevice(const AttributeList& attributes);
-    void StartGroup(const AttributeList& attributes);
-    void StartField(const AttributeList& attributes);
-    void StartControl(const AttributeList& attributes, bool isGroup);
-    void ReadFieldPosition(const AttributeList& attributes);
+    void HandleStart(const std::string& name, const ElementAttributes& attributes);
+    void StartFile(const ElementAttributes& attributes);
+    void StartDevice(const ElementAttributes& attributes);
+    void StartGroup(const ElementAttributes& attributes);
+    void StartField(const ElementAttributes& attributes);
+    void StartControl(const ElementAttributes& attributes, bool isGroup);
+    void ReadFieldPosition(const ElementAttributes& attributes);
     // Field and control children; false when the name is neither.
-    bool ReadFieldChild(const std::string& name, const AttributeList& attributes);
-    bool ReadControlChild(const std::string& name, const AttributeList& attributes);
-    void ReadIndexValue(const AttributeList& attributes);
-    void ReadDeviceValues(const AttributeList& attributes);
-    void ReadRegisterValue(const AttributeList& attributes);
+    bool ReadFieldChild(const std::string& name, const ElementAttributes& attributes);
+    bool ReadControlChild(const std::string& name, const ElementAttributes& attributes);
+    void ReadIndexValue(const ElementAttributes& attributes);
+    void ReadDeviceValues(const ElementAttributes& attributes);
+    void ReadRegisterValue(const ElementAttributes& attributes);
 
     void EndGroup();
     void EndField();
@@ -65,6 +67,7 @@ private:
     ProgramState& state_;
     DescriptionWindow& window_;
     bool deviceBuilt_ = false;            // the selected device has been met
+    bool listOutOfOrder_ = false;         // the current control's list is filled at its end
     std::set<std::string> namesInUse_;   // registry keys of this load, lower-cased
 };
 
