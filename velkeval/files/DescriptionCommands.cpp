@@ -78,13 +78,15 @@ bool QuerySaveChanges(ProgramState& state, DescriptionWindow& window, const std:
     // with its own message, and the caller stops.
     const bool mayGoOn = !IsDefaultDescription(state.currentFileName, window.programFolder());
     bool saved = false;
-    const bool noFailure = Reported(state.dialogs, SaveErrorTitle, [&] { saved = doXMLSave(state, window, "", today); });
+    const bool noFailure =
+        Reported(state.dialogs, SaveErrorTitle, [&] { saved = doXMLSave(state, window, "", today); });
     return mayGoOn && noFailure && saved;
 }
 
 void doXMLOpen(ProgramState& state, DescriptionWindow& window)
 {
-    const std::optional<std::string> path = state.dialogs.OpenFileName(OpenFileRequest("Open XML File", DescriptionFilter, window));
+    const std::optional<std::string> path =
+        state.dialogs.OpenFileName(OpenFileRequest("Open XML File", DescriptionFilter, window));
     if (!path) return;
     Reported(state.dialogs, SaveErrorTitle, [&] { ParseFile(state, window, *path, ""); });
 }
@@ -92,7 +94,8 @@ void doXMLOpen(ProgramState& state, DescriptionWindow& window)
 void doXMLSaveAs(ProgramState& state, DescriptionWindow& window, const std::string& today)
 {
     if (!state.currentFile) return;
-    const std::optional<std::string> path = state.dialogs.SaveFileName(SaveFileRequest("Save XML File", DescriptionFilter, window));
+    const std::optional<std::string> path =
+        state.dialogs.SaveFileName(SaveFileRequest("Save XML File", DescriptionFilter, window));
     if (!path) return;
     Reported(state.dialogs, SaveErrorTitle, [&] { doXMLSave(state, window, *path, today); });
 }
@@ -101,7 +104,8 @@ void doOpen(ProgramState& state, DescriptionWindow& window, const std::string& t
 {
     if (!state.currentFile) return;
     if (!QuerySaveChanges(state, window, today)) return;
-    const std::optional<std::string> path = state.dialogs.OpenFileName(OpenFileRequest("Open Values", ValuesFilter, window));
+    const std::optional<std::string> path =
+        state.dialogs.OpenFileName(OpenFileRequest("Open Values", ValuesFilter, window));
     if (!path) return;
     Reported(state.dialogs, OpenErrorTitle, [&] { ReadValuesFile(state, window, *path); });
 }
@@ -109,7 +113,8 @@ void doOpen(ProgramState& state, DescriptionWindow& window, const std::string& t
 void doSave(ProgramState& state, DescriptionWindow& window)
 {
     if (!state.currentFile) return;
-    const std::optional<std::string> path = state.dialogs.SaveFileName(SaveFileRequest("Save Values", ValuesFilter, window));
+    const std::optional<std::string> path =
+        state.dialogs.SaveFileName(SaveFileRequest("Save Values", ValuesFilter, window));
     if (!path) return;
     Reported(state.dialogs, SaveErrorTitle, [&] { WriteValuesFile(state, *path); });
 }

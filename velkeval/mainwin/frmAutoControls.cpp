@@ -42,7 +42,10 @@ QAction* AddDeviceEntry(QMenu& menu, bool checkable)
 }
 
 // A device name as menu text: "&" would otherwise mark a shortcut.
-QString MenuText(const std::string& name) { return QString::fromStdString(name).replace(QLatin1Char('&'), QStringLiteral("&&")); }
+QString MenuText(const std::string& name)
+{
+    return QString::fromStdString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 }  // namespace
 
@@ -86,7 +89,8 @@ void frmAutoControls::setCaption(const std::string& caption) { setWindowTitle(QS
 
 void frmAutoControls::addDeviceEntry(int16_t index)
 {
-    if (index != static_cast<int16_t>(deviceEntries_.size())) throw std::logic_error("device entries are added at the end");
+    if (index != static_cast<int16_t>(deviceEntries_.size()))
+        throw std::logic_error("device entries are added at the end");
     deviceEntries_.push_back(AddDeviceEntry(*mnuDevice_, true));
     newWindowEntries_.push_back(AddDeviceEntry(*mnuNewWindow_, false));
 }
@@ -104,7 +108,8 @@ void frmAutoControls::removeDeviceEntry(int16_t index)
 
 QAction* frmAutoControls::DeviceEntry(int16_t index) const
 {
-    if (index < 0 || index >= static_cast<int16_t>(deviceEntries_.size())) throw std::logic_error("no such device entry");
+    if (index < 0 || index >= static_cast<int16_t>(deviceEntries_.size()))
+        throw std::logic_error("no such device entry");
     return deviceEntries_[static_cast<size_t>(index)];
 }
 
