@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "QtColours.h"
+#include "QtFileFilter.h"
 
 namespace velk {
 namespace {
@@ -43,10 +44,20 @@ MessageAnswer AnswerOf(int button)
     }
 }
 
-std::optional<std::string> PathOrNothing(const QString& path)
+// Runs a modal file dialog for `request`; nothing when the user cancels.
+std::optional<std::string> AskFileName(QWidget* parent, const FileRequest& request, QFileDialog::AcceptMode mode)
 {
-    if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    QFileDialog dialog(parent, QString::fromStdString(request.title), QString::fromStdString(request.initialPath),
+                       QtFileFilter(request.filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && request.mustExist ? QFileDialog::ExistingFile
+                                                                            : QFileDialog::AnyFile);
+    QString extension = QString::fromStdString(request.defaultExtension);
+    if (extension.startsWith(QLatin1Char('.'))) extension.remove(0, 1);
+    dialog.setDefaultSuffix(extension);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
 }
 
 }  // namespace
@@ -65,16 +76,12 @@ void QtUserDialogs::Beep() { QApplication::beep(); }
 
 std::optional<std::string> QtUserDialogs::OpenFileName(const FileRequest& request)
 {
-    return PathOrNothing(QFileDialog::getOpenFileName(parent_, QString::fromStdString(request.title),
-                                                      QString::fromStdString(request.initialPath),
-                                                      QString::fromStdString(request.filter)));
+    return AskFileName(parent_, request, QFileDialog::AcceptOpen);
 }
 
 std::optional<std::string> QtUserDialogs::SaveFileName(const FileRequest& request)
 {
-    return PathOrNothing(QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
-                                                      QString::fromStdString(request.initialPath),
-                                                      QString::fromStdString(request.filter)));
+    return AskFileName(parent_, request, QFileDialog::AcceptSave);
 }
 
 std::optional<int32_t> QtUserDialogs::ChooseColour(int32_t initial)

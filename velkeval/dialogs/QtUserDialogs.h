@@ -11,6 +11,8 @@ namespace velk {
 class QtUserDialogs : public UserDialogs {
 public:
     explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    // The window the dialogs are centred on (made after the dialogs it uses).
+    void setParent(QWidget* parent) { parent_ = parent; }
 
     MessageAnswer ShowMessage(const Message& message) override;
     void Beep() override;

@@ -17,12 +17,17 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
 };
 
-// A file open or save question. The filter lists name patterns as
-// "Values (*.val);;All files (*)".
+// A file open or save question. The filter is written in the program's own
+// form, pairs of a name and a pattern separated by "|":
+// "Values (*.val) |*.val| All Files (*.*) |*.*"; the first pair is selected.
+// The default extension (".xml") is added to a name typed without one.
 struct FileRequest {
     std::string title;
     std::string filter;
-    std::string initialPath;
+    std::string initialPath;  // the folder the dialog starts in
+    std::string defaultExtension;
+    bool mustExist = false;        // open: only an existing file is accepted
+    bool promptOverwrite = false;  // save: ask before replacing an existing file
 };
 
 // What the program asks of the user through modal dialogs. The window

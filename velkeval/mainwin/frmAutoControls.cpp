@@ -1,16 +1,25 @@
 #include "frmAutoControls.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 
+#include "DescriptionCommands.h"
+#include "DescriptionSaver.h"
 #include "DevInterface.h"
 #include "EventReport.h"
+#include "PortAccess.h"
 #include "QtColours.h"
+#include "StartUp.h"
 #include "Twips.h"
 #include "WindowCommands.h"
 
@@ -22,6 +31,21 @@ constexpr int RewriteCheckRegister = 14;
 constexpr int RewriteNotNeeded = 3;
 
 int16_t HeightInTwips(int pixels) { return static_cast<int16_t>(std::min(ToTwips(pixels), 32767)); }
+
+// A device entry as a load leaves it until it is filled: "None", disabled.
+QAction* AddDeviceEntry(QMenu& menu, bool checkable)
+{
+    QAction* entry = menu.addAction(QStringLiteral("None"));
+    entry->setEnabled(false);
+    entry->setCheckable(checkable);
+    return entry;
+}
+
+// A device name as menu text: "&" would otherwise mark a shortcut.
+QString MenuText(const std::string& name)
+{
+    return QString::fromStdString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 }  // namespace
 
@@ -42,8 +66,80 @@ frmAutoControls::frmAutoControls(UserDialogs& dialogs)
     connect(furniture_.chkAutoLoad, &QCheckBox::clicked, this, [this] { chkAutoLoadClick(); });
     for (QLabel* bit : furniture_.txtAddrBit) bit->installEventFilter(this);
 
+    mnuDevice_ = menuBar()->addMenu(QStringLiteral("&Device"));
+    mnuNewWindow_ = menuBar()->addMenu(QStringLiteral("&New Window"));
+    deviceEntries_.push_back(AddDeviceEntry(*mnuDevice_, true));
+    newWindowEntries_.push_back(AddDeviceEntry(*mnuNewWindow_, false));
+
     connect(&timer1_, &QTimer::timeout, this, [this] { timer1Tick(); });
     timer1_.start(1000);
+}
+
+void frmAutoControls::FormLoad(const std::vector<std::string>& arguments)
+{
+    if (!ports_) GrantPortAccessAtStartUp(state_.dialogs);
+    maxHeightChecked_ = {false, false, true, false};
+    furniture_.chkAutoLoad->setChecked(false);
+    ReportFailures(state_.dialogs, [&] { StartUp(state_, *this, arguments); });
+}
+
+std::string frmAutoControls::caption() const { return windowTitle().toStdString(); }
+
+void frmAutoControls::setCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+void frmAutoControls::addDeviceEntry(int16_t index)
+{
+    if (index != static_cast<int16_t>(deviceEntries_.size()))
+        throw std::logic_error("device entries are added at the end");
+    deviceEntries_.push_back(AddDeviceEntry(*mnuDevice_, true));
+    newWindowEntries_.push_back(AddDeviceEntry(*mnuNewWindow_, false));
+}
+
+void frmAutoControls::removeDeviceEntry(int16_t index)
+{
+    // Entry 0 always stays; the loader removes the others from the end.
+    if (index < 1 || index != static_cast<int16_t>(deviceEntries_.size()) - 1)
+        throw std::logic_error("device entries are removed from the end");
+    delete deviceEntries_.back();
+    delete newWindowEntries_.back();
+    deviceEntries_.pop_back();
+    newWindowEntries_.pop_back();
+}
+
+QAction* frmAutoControls::DeviceEntry(int16_t index) const
+{
+    if (index < 0 || index >= static_cast<int16_t>(deviceEntries_.size()))
+        throw std::logic_error("no such device entry");
+    return deviceEntries_[static_cast<size_t>(index)];
+}
+
+void frmAutoControls::setDeviceEntry(int16_t index, const std::string& caption, bool enabled)
+{
+    for (QAction* entry : {DeviceEntry(index), newWindowEntries_[static_cast<size_t>(index)]}) {
+        entry->setText(MenuText(caption));
+        entry->setEnabled(enabled);
+    }
+}
+
+void frmAutoControls::checkDeviceEntry(int16_t index, bool checked) { DeviceEntry(index)->setChecked(checked); }
+
+void frmAutoControls::setRegisterViewVisible(bool visible) { furniture_.tabControls->setVisible(visible); }
+
+portio::Ports& frmAutoControls::ports() { return ports_ ? *ports_ : portio::ProcessPorts(); }
+
+void frmAutoControls::ReopenLink()
+{
+    if (state_.devInterface) state_.devInterface->Disconnect();
+    state_.devInterface = nullptr;
+    // With no device loaded the link opens for an empty address.
+    const DeviceRecord device = state_.currentDevice ? *state_.currentDevice : DeviceRecord{};
+    state_.devInterface = CreateDevConnection(linkOptions_, device, state_.dialogs, ports());
+}
+
+std::string frmAutoControls::programFolder() const
+{
+    if (!programFolder_.empty()) return programFolder_;
+    return QCoreApplication::applicationDirPath().toStdString();
 }
 
 void frmAutoControls::cmbReadClick()
@@ -169,6 +265,16 @@ void frmAutoControls::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) DoResize();
+}
+
+void frmAutoControls::closeEvent(QCloseEvent* event)
+{
+    if (!QuerySaveChanges(state_, *this, TodayShortDate())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QCoreApplication::quit();
 }
 
 bool frmAutoControls::eventFilter(QObject* watched, QEvent* event)

@@ -1,24 +1,60 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include "ControlEvents.h"
+#include "DescriptionWindow.h"
+#include "DevConnection.h"
 #include "ProgramState.h"
 #include "QtRegisterView.h"
 #include "UserDialogs.h"
 #include "WindowFurniture.h"
 
+class QAction;
+class QMenu;
+
 namespace velk {
 
 // The main window: the device address, the Read and Load buttons, the
 // "Load Register On Change" box, the rewrite counter and the register view
-// below them. It owns the program state of its process.
-class frmAutoControls : public QMainWindow {
+// below them, and the "&Device" and "&New Window" menus whose entries the
+// loader fills. It owns the program state of its process.
+class frmAutoControls : public QMainWindow, public DescriptionWindow {
 public:
     explicit frmAutoControls(UserDialogs& dialogs);
+
+    // The window's load: the port access grant (only for the process's own
+    // ports), the option defaults ("Tall", "Load Register On Change" off)
+    // and the start-up sequence with the command line `arguments` (the
+    // words after the program name).
+    void FormLoad(const std::vector<std::string>& arguments);
+
+    // Links are made on `ports` instead of the process's ports, which are
+    // then never opened (tests use a simulated board).
+    void setPorts(portio::Ports& ports) { ports_ = &ports; }
+    // The folder of the default description; the executable's by default.
+    void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
+    const LinkOptions& linkOptions() const { return linkOptions_; }
+
+    QMenu* mnuDevice() const { return mnuDevice_; }
+    QMenu* mnuNewWindow() const { return mnuNewWindow_; }
+
+    // DescriptionWindow: the caption is the window title; the device entries
+    // live in both menus, check marks in "&Device" only.
+    std::string caption() const override;
+    void setCaption(const std::string& caption) override;
+    void addDeviceEntry(int16_t index) override;
+    void removeDeviceEntry(int16_t index) override;
+    void setDeviceEntry(int16_t index, const std::string& caption, bool enabled) override;
+    void checkDeviceEntry(int16_t index, bool checked) override;
+    void setRegisterViewVisible(bool visible) override;
+    void ReopenLink() override;
+    std::string programFolder() const override;
 
     ProgramState& state() { return state_; }
     QtRegisterView& view() { return view_; }
@@ -32,7 +68,7 @@ public:
     void txtAddrBitClick(int bit);
     // Shows the current device's address bits: its current address, enabled
     // and white where the address pattern lets the user choose the bit.
-    void BuildAddress();
+    void BuildAddress() override;
 
     // The hidden "Auto Rewrite" option; the one-second timer acts on it.
     bool autoRewrite() const { return autoRewrite_; }
@@ -48,7 +84,7 @@ public:
     // load does.
     int checkedMaxHeight() const;
     void mnuMaxHeightClick(int entry);
-    void ReapplyMaxHeight();
+    void ReapplyMaxHeight() override;
 
     // Discards the device, its widgets and pages, and the link.
     void ClearAll();
@@ -63,9 +99,15 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Closing by any means asks to save a changed layout; going on ends the
+    // process, otherwise the window stays.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    portio::Ports& ports();
+    QAction* DeviceEntry(int16_t index) const;
+
     WindowFurniture furniture_;
     ControlEvents events_;
     QtRegisterView view_;
@@ -75,6 +117,14 @@ private:
     bool inTimerTick_ = false;
     int rewriteCount_ = 0;
     std::array<bool, 4> maxHeightChecked_{false, false, true, false};
+    LinkOptions linkOptions_;
+    portio::Ports* ports_ = nullptr;
+    std::string programFolder_;
+    QMenu* mnuDevice_;
+    QMenu* mnuNewWindow_;
+    // Entry i of both menus (entry 0 always exists).
+    std::vector<QAction*> deviceEntries_;
+    std::vector<QAction*> newWindowEntries_;
 };
 
 }  // namespace velk
