@@ -27,7 +27,7 @@ const std::string LoadedFile =
 struct CommandFixture : ::testing::Test {
     TempDir dir;
     SavedModel model{"Scaler", "1010xxx0"};
-    RecordingWindow window{dir.file("program")};
+    FolderWindow window{dir.file("program")};
     ProgramState& state = model.state;
     ScriptedDialogs& dialogs = model.dialogs;
 
@@ -127,7 +127,7 @@ TEST(FileCommandsWithoutADescription, DoNothing)
     HeadlessRegisterView view;
     ScriptedDialogs dialogs;  // any dialog would fail: none is scripted
     ProgramState state{view, dialogs};
-    RecordingWindow window{"/nowhere"};
+    FolderWindow window{"/nowhere"};
     state.layoutSaved = false;
     doXMLSaveAs(state, window, "3/14/2005");
     doOpen(state, window, "3/14/2005");
