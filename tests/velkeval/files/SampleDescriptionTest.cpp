@@ -7,6 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "AttributeList.h"
+#include "DescriptionLoader.h"
+#include "DescriptionSaver.h"
+#include "FolderWindow.h"
+#include "HeadlessRegisterView.h"
+#include "ProgramState.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
 #include "SavedModel.h"
 #include "SaxFileReader.h"
 #include "XmlLines.h"
@@ -199,6 +206,40 @@ TEST(SampleDescription, IsWrittenInTheWritersLineFormat)
     LineRebuilder rebuilt;
     ASSERT_TRUE(ReadWithSax(Sample, rebuilt).ok);
     EXPECT_EQ(WithoutComments(ReadBytes(Sample)), rebuilt.out.text());
+}
+
+}  // namespace
+}  // namespace velk::test
+
+namespace velk::test {
+namespace {
+
+// Loads `device` from `file` and saves it over `file`.
+void LoadAndSave(const std::string& folder, const std::string& file, const std::string& device)
+{
+    HeadlessRegisterView view;
+    ScriptedDialogs dialogs;
+    ProgramState state{view, dialogs};
+    FolderWindow window{folder};
+    ParseFile(state, window, file, device);
+    ASSERT_TRUE(dialogs.messages().empty()) << dialogs.messages().front().text;
+    ASSERT_TRUE(doXMLSave(state, window, file, "1/2/2026"));
+}
+
+// What the loader keeps of each device is what the writer writes: a second
+// load and save of a saved sample changes nothing.
+TEST(SampleDescription, EveryDeviceSurvivesALoadAndSaveUnchanged)
+{
+    TempDir dir;
+    const std::string file = dir.file("board.xml");
+    for (const std::string device : {"Display Scaler", "Timing Controller"}) {
+        WriteBytes(file, ReadBytes(Sample));
+        LoadAndSave(dir.file("program"), file, device);
+        const std::string once = ReadBytes(file);
+        LoadAndSave(dir.file("program"), file, device);
+        EXPECT_EQ(ReadBytes(file), once) << device;
+        EXPECT_NE(once.find("name=\"" + device + "\""), std::string::npos);
+    }
 }
 
 }  // namespace
