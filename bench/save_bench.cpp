@@ -12,7 +12,7 @@
 #include <filesystem>
 
 #include "BenchRegister.h"
-#include "CaptionRecordingWindow.h"
+#include "RecordingDescriptionWindow.h"
 #include "DescriptionSaver.h"
 #include "DescriptionWriter.h"
 #include "HeadlessRegisterView.h"
@@ -30,7 +30,7 @@ struct BenchProgram {
     HeadlessRegisterView view;
     ScriptedDialogs dialogs;
     ProgramState program{view, dialogs};
-    CaptionRecordingWindow window{"/nonexistent"};
+    velk::test::RecordingDescriptionWindow window{"/nonexistent"};
     std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                    ("velk-save-bench-" + std::to_string(getpid()));
     std::string loaded = (folder / "loaded.xml").string();

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptionRecordingWindow.h"
+#include "RecordingDescriptionWindow.h"
 #include "DescriptionSaver.h"
 #include "DescriptionWriter.h"
 #include "FileError.h"
@@ -35,7 +35,7 @@ const std::vector<std::string> CopiedC = {"<device addr=\"11000000\" name=\"C\">
 struct SaveFixture {
     TempDir dir;
     SavedModel model;
-    CaptionRecordingWindow window{dir.file("program")};
+    RecordingDescriptionWindow window{dir.file("program")};
 
     SaveFixture(const std::string& name, const std::string& loaded) : model(name, "1010xxx0")
     {

@@ -7,12 +7,10 @@
 
 namespace velk::test {
 
-// The recording window with a program folder of the test's choosing, and a
-// link that can be made to fail.
+// The recording window with a link that can be made to fail.
 class FolderWindow : public RecordingDescriptionWindow {
 public:
-    explicit FolderWindow(std::string folder) : folder_(std::move(folder)) {}
-    std::string programFolder() const override { return folder_; }
+    using RecordingDescriptionWindow::RecordingDescriptionWindow;
     void ReopenLink() override
     {
         RecordingDescriptionWindow::ReopenLink();
@@ -20,9 +18,6 @@ public:
     }
 
     bool linkFails = false;
-
-private:
-    std::string folder_;
 };
 
 // A description of two devices, each with one one-byte register: "First"

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DescriptionWindow.h"
@@ -17,6 +18,9 @@ public:
         bool enabled = false;
         bool checked = false;
     };
+
+    RecordingDescriptionWindow() = default;
+    explicit RecordingDescriptionWindow(std::string folder) : folder_(std::move(folder)) {}
 
     std::vector<Entry> entries{Entry{}};
     std::vector<std::string> log;  // "BuildAddress", "Hide", "Show", "ReapplyMaxHeight", "ReopenLink"
@@ -45,7 +49,7 @@ public:
     void setRegisterViewVisible(bool visible) override { log.push_back(visible ? "Show" : "Hide"); }
     void ReapplyMaxHeight() override { log.push_back("ReapplyMaxHeight"); }
     void ReopenLink() override { log.push_back("ReopenLink"); }
-    std::string programFolder() const override { return "/nonexistent"; }
+    std::string programFolder() const override { return folder_; }
 
     std::vector<std::string> captions() const
     {
@@ -55,6 +59,8 @@ public:
     }
 
 private:
+    std::string folder_ = "/nonexistent";
+
     static void Require(bool condition, const char* rule)
     {
         if (!condition) throw std::logic_error(std::string("device menu misuse: ") + rule);
