@@ -12,7 +12,7 @@ std::shared_ptr<DevInterface> CreateDevConnection(const LinkOptions& options, co
         throw LinkError(options.linkType == LinkType::USB ? "the USB link is not available"
                                                           : "the serial-port link is not available");
     auto link = std::make_shared<I2CDevInterface>(dialogs, ports);
-    link->Configure("LPTPORT", int64_t{options.lptPort == LptPort::Lpt1 ? 888 : 632});
+    link->Configure("LPTPORT", LptBase(options.lptPort));
     link->Connect(static_cast<int16_t>(device.BusAddress()));
     return link;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "DevInterface.h"
@@ -16,7 +17,11 @@ enum class LptPort { Lpt1, Lpt2 };
 struct LinkOptions {
     LinkType linkType = LinkType::I2CParallel;
     LptPort lptPort = LptPort::Lpt1;
+    int16_t comPort = 1;  // "COM 1" .. "COM 4"; 0 when none is chosen
 };
+
+// The parallel port base of "LPT 1" (888 = 0x378) or "LPT 2" (632 = 0x278).
+inline int64_t LptBase(LptPort port) { return port == LptPort::Lpt1 ? 888 : 632; }
 
 // Builds the chosen link, configures it (LPT 1: base 888, LPT 2: 632) and
 // connects it to the device's current address; whether Connect accepted the

@@ -32,21 +32,6 @@ constexpr int RewriteNotNeeded = 3;
 
 int16_t HeightInTwips(int pixels) { return static_cast<int16_t>(std::min(ToTwips(pixels), 32767)); }
 
-// A device entry as a load leaves it until it is filled: "None", disabled.
-QAction* AddDeviceEntry(QMenu& menu, bool checkable)
-{
-    QAction* entry = menu.addAction(QStringLiteral("None"));
-    entry->setEnabled(false);
-    entry->setCheckable(checkable);
-    return entry;
-}
-
-// A device name as menu text: "&" would otherwise mark a shortcut.
-QString MenuText(const std::string& name)
-{
-    return QString::fromStdString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 }  // namespace
 
 frmAutoControls::frmAutoControls(UserDialogs& dialogs)
@@ -66,10 +51,9 @@ frmAutoControls::frmAutoControls(UserDialogs& dialogs)
     connect(furniture_.chkAutoLoad, &QCheckBox::clicked, this, [this] { chkAutoLoadClick(); });
     for (QLabel* bit : furniture_.txtAddrBit) bit->installEventFilter(this);
 
-    mnuDevice_ = menuBar()->addMenu(QStringLiteral("&Device"));
-    mnuNewWindow_ = menuBar()->addMenu(QStringLiteral("&New Window"));
-    deviceEntries_.push_back(AddDeviceEntry(*mnuDevice_, true));
-    newWindowEntries_.push_back(AddDeviceEntry(*mnuNewWindow_, false));
+    menus_ = BuildMenus(*menuBar());
+    AddDeviceEntryPair();
+    ConnectMenuCommands();
 
     connect(&timer1_, &QTimer::timeout, this, [this] { timer1Tick(); });
     timer1_.start(1000);
@@ -78,50 +62,17 @@ frmAutoControls::frmAutoControls(UserDialogs& dialogs)
 void frmAutoControls::FormLoad(const std::vector<std::string>& arguments)
 {
     if (!ports_) GrantPortAccessAtStartUp(state_.dialogs);
-    maxHeightChecked_ = {false, false, true, false};
+    SetMenuDefaults(menus_);
+    state_.editMode = false;
     furniture_.chkAutoLoad->setChecked(false);
+    SetDefaultLinkOptions(menus_);
     ReportFailures(state_.dialogs, [&] { StartUp(state_, *this, arguments); });
+    HideLayoutEditorMenus(menus_);
 }
 
 std::string frmAutoControls::caption() const { return windowTitle().toStdString(); }
 
 void frmAutoControls::setCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
-
-void frmAutoControls::addDeviceEntry(int16_t index)
-{
-    if (index != static_cast<int16_t>(deviceEntries_.size()))
-        throw std::logic_error("device entries are added at the end");
-    deviceEntries_.push_back(AddDeviceEntry(*mnuDevice_, true));
-    newWindowEntries_.push_back(AddDeviceEntry(*mnuNewWindow_, false));
-}
-
-void frmAutoControls::removeDeviceEntry(int16_t index)
-{
-    // Entry 0 always stays; the loader removes the others from the end.
-    if (index < 1 || index != static_cast<int16_t>(deviceEntries_.size()) - 1)
-        throw std::logic_error("device entries are removed from the end");
-    delete deviceEntries_.back();
-    delete newWindowEntries_.back();
-    deviceEntries_.pop_back();
-    newWindowEntries_.pop_back();
-}
-
-QAction* frmAutoControls::DeviceEntry(int16_t index) const
-{
-    if (index < 0 || index >= static_cast<int16_t>(deviceEntries_.size()))
-        throw std::logic_error("no such device entry");
-    return deviceEntries_[static_cast<size_t>(index)];
-}
-
-void frmAutoControls::setDeviceEntry(int16_t index, const std::string& caption, bool enabled)
-{
-    for (QAction* entry : {DeviceEntry(index), newWindowEntries_[static_cast<size_t>(index)]}) {
-        entry->setText(MenuText(caption));
-        entry->setEnabled(enabled);
-    }
-}
-
-void frmAutoControls::checkDeviceEntry(int16_t index, bool checked) { DeviceEntry(index)->setChecked(checked); }
 
 void frmAutoControls::setRegisterViewVisible(bool visible) { furniture_.tabControls->setVisible(visible); }
 
@@ -131,9 +82,14 @@ void frmAutoControls::ReopenLink()
 {
     if (state_.devInterface) state_.devInterface->Disconnect();
     state_.devInterface = nullptr;
+    state_.devInterface = CreateLink();
+}
+
+std::shared_ptr<DevInterface> frmAutoControls::CreateLink()
+{
     // With no device loaded the link opens for an empty address.
     const DeviceRecord device = state_.currentDevice ? *state_.currentDevice : DeviceRecord{};
-    state_.devInterface = CreateDevConnection(linkOptions_, device, state_.dialogs, ports());
+    return CreateDevConnection(linkOptions(), device, state_.dialogs, ports());
 }
 
 std::string frmAutoControls::programFolder() const
@@ -181,7 +137,7 @@ void frmAutoControls::BuildAddress()
 void frmAutoControls::timer1Tick()
 {
     // A message shown by one tick keeps the next ones out until it is answered.
-    if (!autoRewrite_ || !state_.devInterface || inTimerTick_) return;
+    if (!autoRewrite() || !state_.devInterface || inTimerTick_) return;
     inTimerTick_ = true;
     ReportFailures(state_.dialogs, [this] {
         int value = 0;
@@ -192,29 +148,6 @@ void frmAutoControls::timer1Tick()
         furniture_.lblCnt->setText(QString::number(rewriteCount_));
     });
     inTimerTick_ = false;
-}
-
-int frmAutoControls::checkedMaxHeight() const
-{
-    const auto it = std::find(maxHeightChecked_.begin(), maxHeightChecked_.end(), true);
-    return it == maxHeightChecked_.end() ? -1 : static_cast<int>(it - maxHeightChecked_.begin());
-}
-
-void frmAutoControls::mnuMaxHeightClick(int entry)
-{
-    if (maxHeightChecked_.at(static_cast<size_t>(entry))) return;
-    maxHeightChecked_.fill(false);
-    maxHeightChecked_[static_cast<size_t>(entry)] = true;
-    ReportFailures(state_.dialogs,
-                   [&] { ApplyMaxPageHeight(state_, MaxHeightChoices[static_cast<size_t>(entry)]); });
-}
-
-void frmAutoControls::ReapplyMaxHeight()
-{
-    const int entry = checkedMaxHeight();
-    if (entry < 0) return;
-    maxHeightChecked_[static_cast<size_t>(entry)] = false;
-    mnuMaxHeightClick(entry);
 }
 
 void frmAutoControls::ClearAll()
@@ -269,7 +202,7 @@ void frmAutoControls::changeEvent(QEvent* event)
 
 void frmAutoControls::closeEvent(QCloseEvent* event)
 {
-    if (!QuerySaveChanges(state_, *this, TodayShortDate())) {
+    if (!closeAnswered_ && !QuerySaveChanges(state_, *this, TodayShortDate())) {
         event->ignore();
         return;
     }

@@ -10,6 +10,8 @@
 #include "ControlEvents.h"
 #include "DescriptionWindow.h"
 #include "DevConnection.h"
+#include "MainMenus.h"
+#include "ProcessStarter.h"
 #include "ProgramState.h"
 #include "QtRegisterView.h"
 #include "UserDialogs.h"
@@ -22,16 +24,18 @@ namespace velk {
 
 // The main window: the device address, the Read and Load buttons, the
 // "Load Register On Change" box, the rewrite counter and the register view
-// below them, and the "&Device" and "&New Window" menus whose entries the
-// loader fills. It owns the program state of its process.
+// below them, and the menu bar with its commands; the loader fills the
+// "&Device" and "&New Window" menus. It owns the program state of its
+// process.
 class frmAutoControls : public QMainWindow, public DescriptionWindow {
 public:
     explicit frmAutoControls(UserDialogs& dialogs);
 
     // The window's load: the port access grant (only for the process's own
-    // ports), the option defaults ("Tall", "Load Register On Change" off)
-    // and the start-up sequence with the command line `arguments` (the
-    // words after the program name).
+    // ports), the menu and option defaults ("Tall", "Load Register On
+    // Change" off, the parallel link on "LPT 1"), the start-up sequence with
+    // the command line `arguments` (the words after the program name), and
+    // last the layout editor's menus hidden.
     void FormLoad(const std::vector<std::string>& arguments);
 
     // Links are made on `ports` instead of the process's ports, which are
@@ -39,10 +43,15 @@ public:
     void setPorts(portio::Ports& ports) { ports_ = &ports; }
     // The folder of the default description; the executable's by default.
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
-    const LinkOptions& linkOptions() const { return linkOptions_; }
+    // New windows and the DE generation program are started through
+    // `starter` instead of as real processes.
+    void setProcessStarter(ProcessStarter& starter) { starter_ = &starter; }
+    // The link the Options menu selects.
+    LinkOptions linkOptions() const { return CheckedLinkOptions(menus_); }
 
-    QMenu* mnuDevice() const { return mnuDevice_; }
-    QMenu* mnuNewWindow() const { return mnuNewWindow_; }
+    const MainMenus& menus() const { return menus_; }
+    QMenu* mnuDevice() const { return menus_.mnuDevice; }
+    QMenu* mnuNewWindow() const { return menus_.mnuNewWin; }
 
     // DescriptionWindow: the caption is the window title; the device entries
     // live in both menus, check marks in "&Device" only.
@@ -70,9 +79,10 @@ public:
     // and white where the address pattern lets the user choose the bit.
     void BuildAddress() override;
 
-    // The hidden "Auto Rewrite" option; the one-second timer acts on it.
-    bool autoRewrite() const { return autoRewrite_; }
-    void setAutoRewrite(bool on) { autoRewrite_ = on; }
+    // The check of the hidden "Auto Rewrite" entry; the one-second timer
+    // acts on it.
+    bool autoRewrite() const;
+    void setAutoRewrite(bool on);
     // One tick of the timer: with "Auto Rewrite" on and a link whose chip
     // does not read 3 at register 14, every register is written again and
     // the counter counts on, modulo 1000.
@@ -85,6 +95,26 @@ public:
     int checkedMaxHeight() const;
     void mnuMaxHeightClick(int entry);
     void ReapplyMaxHeight() override;
+
+    // The menu commands, by entry index. File: values open and save (only
+    // with a description loaded), the description file commands, and Exit,
+    // which asks to save once and closes the window.
+    void mnuFileClick(int entry);
+    // Device entry: after the save question, loads that device of the
+    // current file unless it is the checked one.
+    void mnuDeviceClick(int16_t entry);
+    // New-window entry: starts another process of this program opening that
+    // device of the current file; this window stays as it is.
+    void mnuNewWinClick(int16_t entry);
+    // "Load/Read Register", "PLL Calculator" (tool windows owned by this one,
+    // not blocking it) and "DE Generation" (the syncdelay program in the
+    // program folder, not waited for; a start that fails is reported).
+    void mnuToolsClick(int entry);
+    // Link type: a new link only when the entry was not checked. LPT and COM
+    // port: the held link is configured for the port, not reconnected.
+    void mnuDevInterfaceClick(int entry);
+    void mnuLPTPortClick(int entry);
+    void mnuComPortClick(int entry);
 
     // Discards the device, its widgets and pages, and the link.
     void ClearAll();
@@ -107,21 +137,31 @@ protected:
 private:
     portio::Ports& ports();
     QAction* DeviceEntry(int16_t index) const;
+    // A link of the checked options for the current device (an empty
+    // device when none is loaded).
+    std::shared_ptr<DevInterface> CreateLink();
+    void ConnectMenuCommands();
+    // Adds entry `deviceEntries_.size()` to both device menus: "None",
+    // disabled.
+    void AddDeviceEntryPair();
+    // Starts a program without waiting; a failure is shown under `title`.
+    void StartProgram(const std::string& title, const ProgramStart& start);
+    std::string programPath() const;
 
     WindowFurniture furniture_;
     ControlEvents events_;
     QtRegisterView view_;
     ProgramState state_;
     QTimer timer1_;
-    bool autoRewrite_ = false;
     bool inTimerTick_ = false;
     int rewriteCount_ = 0;
-    std::array<bool, 4> maxHeightChecked_{false, false, true, false};
-    LinkOptions linkOptions_;
+    // Exit has had its answer to the save question; closing asks no more.
+    bool closeAnswered_ = false;
+    MainMenus menus_;
     portio::Ports* ports_ = nullptr;
     std::string programFolder_;
-    QMenu* mnuDevice_;
-    QMenu* mnuNewWindow_;
+    QtProcessStarter processStarter_;
+    ProcessStarter* starter_ = &processStarter_;
     // Entry i of both menus (entry 0 always exists).
     std::vector<QAction*> deviceEntries_;
     std::vector<QAction*> newWindowEntries_;
