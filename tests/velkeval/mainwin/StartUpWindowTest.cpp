@@ -1,45 +1,12 @@
-#include <filesystem>
-#include <fstream>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
 
-#include "WindowOnBoard.h"
+#include "StartedWindow.h"
 
 using namespace velk;
 
-namespace {
-
-const char* const TwoDevices =
-    "<file title=\"Default board\">"
-    "<device addr=\"1010xxx0\" name=\"First\"><group name=\"One\" addr=\"10\" size=\"1\">"
-    "<field name=\"F1\"><pos range=\"7:0\"/></field></group></device>"
-    "<device addr=\"10011000\" name=\"Second &amp; last\"><group name=\"Two\" addr=\"20\" size=\"1\">"
-    "<field name=\"F2\"><pos range=\"7:0\"/></field></group></device>"
-    "</file>";
-
-// The window started on the simulated board with a program folder of the
-// test's own holding the default description.
-struct StartUpWindow : WindowOnBoard {
-    void Start()
-    {
-        std::filesystem::create_directory(dir.file("program"));
-        std::ofstream(dir.file("program/VelkEval.xml"), std::ios::binary) << TwoDevices;
-        window.setPorts(ports);
-        window.setProgramFolder(dir.file("program"));
-        window.FormLoad({});
-    }
-};
-
-QStringList Texts(const QMenu& menu)
-{
-    QStringList texts;
-    for (const QAction* entry : menu.actions()) texts << entry->text();
-    return texts;
-}
-
-}  // namespace
+using StartUpWindow = StartedWindow;
 
 TEST_F(StartUpWindow, BeforeALoadTheDeviceMenusHoldADisabledNone)
 {

@@ -1,0 +1,102 @@
+#include <filesystem>
+#include <fstream>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMenu>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "CommandLine.h"
+#include "MainMenus.h"
+#include "StartedWindow.h"
+
+using namespace velk;
+
+namespace {
+
+// Records what would be started and starts nothing.
+struct RecordingStarter : ProcessStarter {
+    std::vector<ProgramStart> started;
+    bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) override
+    {
+        started.push_back({program, arguments});
+        return true;
+    }
+};
+
+struct MenuPrograms : StartedWindow {
+    std::string syncdelay = programFolder + "/syncdelay";
+
+    void WriteSyncdelay(const std::string& script, std::filesystem::perms perms)
+    {
+        std::ofstream(syncdelay) << script;
+        std::filesystem::permissions(syncdelay, perms);
+    }
+    void ExpectNotStartedMessage()
+    {
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0].title, "DE Generation");
+        EXPECT_NE(dialogs.messages()[0].text.find(syncdelay), std::string::npos) << dialogs.messages()[0].text;
+        EXPECT_EQ(dialogs.messages()[0].icon, MessageIcon::Exclamation);
+    }
+};
+
+}  // namespace
+
+TEST_F(MenuPrograms, NewWindowStartsThisProgramOnTheDeviceWithBlanksAsSpcMarks)
+{
+    RecordingStarter starter;
+    window.setProcessStarter(starter);
+    Start();  // the program folder's name holds a blank
+    window.mnuNewWindow()->actions()[1]->trigger();
+
+    ASSERT_EQ(starter.started.size(), 1u);
+    const ProgramStart& start = starter.started[0];
+    EXPECT_EQ(start.program,
+              programFolder + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString());
+    const std::string markedFolder = dir.file("program~spcfolder");
+    EXPECT_EQ(start.arguments, (std::vector<std::string>{"-open", markedFolder + "/VelkEval.xml", "Second~spc&~spclast"}));
+
+    // The new process reads back exactly this file and device.
+    const auto request = ReadCommandLine(start.arguments);
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->fileName, programFolder + "/VelkEval.xml");
+    EXPECT_EQ(request->deviceName, "Second & last");
+
+    // This window stays on its device.
+    EXPECT_EQ(window.windowTitle(), "Default board - First");
+    EXPECT_TRUE(window.mnuDevice()->actions()[0]->isChecked());
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(MenuPrograms, DeGenerationStartsSyncdelayFromTheProgramFolderWithoutWaiting)
+{
+    Start();
+    // The program leaves a mark and stays on for a while; the command
+    // returns before it ends.
+    WriteSyncdelay("#!/bin/sh\nexec >/dev/null 2>&1\ntouch \"$0.started\"\nsleep 5\n",
+                   std::filesystem::perms::owner_all);
+    QElapsedTimer clock;
+    clock.start();
+    window.menus().mnuTools[2]->trigger();
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_TRUE(dialogs.messages().empty());
+    QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(syncdelay + ".started"), 10000);
+}
+
+TEST_F(MenuPrograms, AMissingSyncdelayIsReported)
+{
+    Start();
+    window.menus().mnuTools[2]->trigger();
+    ExpectNotStartedMessage();
+}
+
+TEST_F(MenuPrograms, ASyncdelayThatIsNotExecutableIsReported)
+{
+    Start();
+    WriteSyncdelay("#!/bin/sh\n", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    window.menus().mnuTools[2]->trigger();
+    ExpectNotStartedMessage();
+}

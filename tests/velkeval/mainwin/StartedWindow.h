@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include <QStringList>
+
+#include "WindowOnBoard.h"
+
+class QMenu;
+
+// Two devices of one register each; the second name holds a "&".
+extern const char* const TwoDevices;
+
+// The window started on the simulated board with a program folder of the
+// test's own holding a default description.
+struct StartedWindow : WindowOnBoard {
+    std::string programFolder = dir.file("program folder");
+
+    // Writes `description` as the default description (none when empty)
+    // and runs the window's load without arguments.
+    void Start(const std::string& description = TwoDevices);
+};
+
+// The captions of a menu's entries.
+QStringList Texts(const QMenu& menu);
