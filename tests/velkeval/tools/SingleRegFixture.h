@@ -2,28 +2,34 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QString>
+#include <QTest>
 
-#include "RecordingLink.h"
-#include "ScriptedDialogs.h"
 #include "frmSingleReg.h"
 
-// Helpers shared by the single-register window's tests: typing, clicking and
-// reading the boxes as the user sees them.
+// Typing into and clicking the single-register window as the user does, and
+// reading its bit boxes as they show, bit 7 first.
 namespace singlereg {
 
-// Replaces a text box's text by typing, one key at a time.
-void TypeInto(QLineEdit& box, const QString& text);
-// Clicks a bit box with the left button.
-void Click(QWidget& widget);
-// What boxes 7 .. 0 show.
-std::string AddressBits(const velk::frmSingleReg& window);
-std::string ValueBits(const velk::frmSingleReg& window);
+inline void TypeInto(QLineEdit& box, const QString& text)
+{
+    box.setFocus();
+    box.selectAll();
+    QTest::keyClicks(&box, text);
+}
+
+inline void Click(QWidget& widget) { QTest::mouseClick(&widget, Qt::LeftButton); }
+
+inline std::string Shown(const velk::frmSingleReg& window, QLabel& (velk::frmSingleReg::*box)(int) const)
+{
+    std::string digits;
+    for (int bit = 7; bit >= 0; --bit) digits += (window.*box)(bit).text().toStdString();
+    return digits;
+}
+inline std::string AddressBits(const velk::frmSingleReg& window) { return Shown(window, &velk::frmSingleReg::txtAddrBit); }
+inline std::string ValueBits(const velk::frmSingleReg& window) { return Shown(window, &velk::frmSingleReg::txtBit); }
 
 }  // namespace singlereg

@@ -1,6 +1,7 @@
 #include <QPushButton>
 
 #include "I2CDevInterface.h"
+#include "ScriptedDialogs.h"
 #include "SimPorts.h"
 #include "SingleRegFixture.h"
 #include "TempDir.h"
