@@ -13,6 +13,8 @@
 #include "NewWindowCommand.h"
 #include "WindowCommands.h"
 #include "frmAutoControls.h"
+#include "frmCalculator.h"
+#include "frmSingleReg.h"
 
 namespace velk {
 namespace {
@@ -35,6 +37,13 @@ void OnChosen(QObject* context, QAction* entry, Command command)
         if (entry->isCheckable()) entry->setChecked(!checked);
         command();
     });
+}
+
+void ShowToolWindow(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 template <size_t N, class Command>
@@ -186,6 +195,15 @@ void frmAutoControls::StartProgram(const std::string& title, const ProgramStart&
 void frmAutoControls::mnuToolsClick(int entry)
 {
     switch (entry) {
+    case 0:
+        if (!singleReg_) singleReg_ = new frmSingleReg(this, [this] { return CreateLink(); });
+        singleReg_->Init(state_.currentDevice.get());
+        ShowToolWindow(*singleReg_);
+        break;
+    case 1:
+        if (!calculator_) calculator_ = new frmCalculator(this, state_.dialogs);
+        ShowToolWindow(*calculator_);
+        break;
     case 2: StartProgram("DE Generation", {programFolder() + "/" + DeGenerationProgram, {}}); break;
     default: throw std::logic_error("no such Tools entry");
     }

@@ -22,6 +22,9 @@ class QMenu;
 
 namespace velk {
 
+class frmCalculator;
+class frmSingleReg;
+
 // The main window: the device address, the Read and Load buttons, the
 // "Load Register On Change" box, the rewrite counter and the register view
 // below them, and the menu bar with its commands; the loader fills the
@@ -110,6 +113,9 @@ public:
     // not blocking it) and "DE Generation" (the syncdelay program in the
     // program folder, not waited for; a start that fails is reported).
     void mnuToolsClick(int entry);
+    // The tool windows once a Tools entry has opened them, else null.
+    frmSingleReg* singleRegWindow() const { return singleReg_; }
+    frmCalculator* calculatorWindow() const { return calculator_; }
     // Link type: a new link only when the entry was not checked. LPT and COM
     // port: the held link is configured for the port, not reconnected.
     void mnuDevInterfaceClick(int entry);
@@ -162,6 +168,10 @@ private:
     std::string programFolder_;
     QtProcessStarter processStarter_;
     ProcessStarter* starter_ = &processStarter_;
+    // Made by their first Tools command and reused; Qt deletes them with
+    // the window.
+    frmSingleReg* singleReg_ = nullptr;
+    frmCalculator* calculator_ = nullptr;
     // Entry i of both menus (entry 0 always exists).
     std::vector<QAction*> deviceEntries_;
     std::vector<QAction*> newWindowEntries_;

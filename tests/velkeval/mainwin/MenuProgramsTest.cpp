@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QElapsedTimer>
 #include <QTest>
@@ -11,6 +13,8 @@
 #include "CommandLine.h"
 #include "MainMenus.h"
 #include "StartedWindow.h"
+#include "frmCalculator.h"
+#include "frmSingleReg.h"
 
 using namespace velk;
 
@@ -99,4 +103,44 @@ TEST_F(MenuPrograms, ASyncdelayThatIsNotExecutableIsReported)
     WriteSyncdelay("#!/bin/sh\n", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     window.menus().mnuTools[2]->trigger();
     ExpectNotStartedMessage();
+}
+
+TEST_F(MenuPrograms, ToolWindowsOpenBesideTheWindowAndAreReused)
+{
+    Start();
+    const MainMenus& m = window.menus();
+    m.mnuTools[0]->trigger();
+    frmSingleReg* single = window.singleRegWindow();
+    ASSERT_TRUE(single);
+    EXPECT_TRUE(single->isVisible());
+    EXPECT_EQ(single->parentWidget(), &window);
+    EXPECT_EQ(single->windowModality(), Qt::NonModal);
+    // It shows the current device's address and has a link of its own,
+    // connected like the window's.
+    const std::string& address = state.currentDevice->currAddress;
+    for (int bit = 0; bit < 8; ++bit)
+        EXPECT_EQ(single->txtAddrBit(bit).text().toStdString(), address.substr(static_cast<size_t>(7 - bit), 1));
+    const auto firstLink = single->link();
+    ASSERT_TRUE(firstLink);
+    EXPECT_NE(firstLink, state.devInterface);
+    EXPECT_TRUE(firstLink->isConnected());
+
+    // Chosen again: the same window, initialised again with a new link.
+    single->txtRegAddr().setText("7");
+    single->close();
+    m.mnuTools[0]->trigger();
+    EXPECT_EQ(window.singleRegWindow(), single);
+    EXPECT_TRUE(single->isVisible());
+    EXPECT_EQ(single->txtRegAddr().text(), "0");
+    EXPECT_NE(single->link(), firstLink);
+
+    m.mnuTools[1]->trigger();
+    frmCalculator* calculator = window.calculatorWindow();
+    ASSERT_TRUE(calculator);
+    EXPECT_TRUE(calculator->isVisible());
+    EXPECT_EQ(calculator->parentWidget(), &window);
+    m.mnuTools[1]->trigger();
+    EXPECT_EQ(window.calculatorWindow(), calculator);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(dialogs.messages().empty());
 }
