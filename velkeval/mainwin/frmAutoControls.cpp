@@ -1,13 +1,11 @@
 #include "frmAutoControls.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
