@@ -14,5 +14,5 @@ fi
 
 bash scripts/ensure-packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target VelkEval
+cmake --build build --target VelkEval syncdelay
 exec build/bin/VelkEval "$@"

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <sys/io.h>
 
+#include "PortClaim.h"
 #include "PortMap.h"
 
 namespace portio {
@@ -19,7 +20,7 @@ void CheckGranted(uint16_t port)
 
 }  // namespace
 
-DirectPorts::DirectPorts()
+DirectPorts::DirectPorts() : locks_{PortLockFile(PortLockPath(Lpt1Base)), PortLockFile(PortLockPath(Lpt2Base))}
 {
     for (uint16_t first : GrantedRanges)
         if (ioperm(first, 3, 1) != 0)
@@ -34,13 +35,21 @@ DirectPorts::~DirectPorts()
 void DirectPorts::Out2(uint16_t port, uint16_t value)
 {
     CheckGranted(port);
+    PortClaim claim(*this, LocatePort(port).base);
     outb(static_cast<unsigned char>(value), port);
 }
 
 uint16_t DirectPorts::Inp2(uint16_t port)
 {
     CheckGranted(port);
+    PortClaim claim(*this, LocatePort(port).base);
     return inb(port);
 }
+
+PortLockFile& DirectPorts::LockFor(uint16_t base) { return locks_[base == Lpt2Base ? 1 : 0]; }
+
+void DirectPorts::AcquirePort(uint16_t base) { LockFor(base).Lock(); }
+
+void DirectPorts::ReleasePort(uint16_t base) noexcept { LockFor(base).Unlock(); }
 
 }  // namespace portio

@@ -12,6 +12,7 @@ namespace {
 struct ProcessAccess {
     std::unique_ptr<Ports> ports;
     std::optional<std::string> note;
+    bool failed = false;
 };
 
 ProcessAccess Open()
@@ -23,7 +24,7 @@ ProcessAccess Open()
         return {std::move(opened.ports), std::move(note)};
     } catch (const PortError& error) {
         return {std::make_unique<UnavailablePorts>(error.what()),
-                std::string("Port access failed: ") + error.what() + ". Port operations will fail."};
+                std::string("Port access failed: ") + error.what() + ". Port operations will fail.", true};
     }
 }
 
@@ -42,6 +43,8 @@ std::optional<std::string> GrantPortAccess()
     std::call_once(reported, [&note] { note = Access().note; });
     return note;
 }
+
+bool PortAccessFailed() { return Access().failed; }
 
 Ports& ProcessPorts() { return *Access().ports; }
 

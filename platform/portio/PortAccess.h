@@ -16,6 +16,9 @@ namespace portio {
 // then fails with it.
 std::optional<std::string> GrantPortAccess();
 
+// Whether the grant failed, so that every port operation fails.
+bool PortAccessFailed();
+
 // The process's ports (granted on first use).
 Ports& ProcessPorts();
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace portio {
 
@@ -32,6 +33,29 @@ public:
     // The real bus levels, where the backend knows them (the simulated
     // board); other backends leave the recorder to decode the port writes.
     virtual std::optional<BusLines> busLines() { return std::nullopt; }
+
+    // Holds the parallel port at base for this process until the matching
+    // Release, so no other process's traffic comes between this one's
+    // operations. Claims nest: only the outermost claim of a base takes the
+    // port and only its release gives it back. Claim waits while another
+    // process holds the port and throws PortError when it cannot be had.
+    // An operation outside any claim claims its port for itself. A Ports
+    // object serves one thread.
+    void Claim(uint16_t base);
+    void Release(uint16_t base) noexcept;
+
+protected:
+    // The backend's own taking and giving back of the port, for the
+    // outermost claim; the default has nothing to share.
+    virtual void AcquirePort(uint16_t /*base*/) {}
+    virtual void ReleasePort(uint16_t /*base*/) noexcept {}
+
+private:
+    struct Held {
+        uint16_t base;
+        unsigned depth;
+    };
+    std::vector<Held> held_;
 };
 
 }  // namespace portio

@@ -8,9 +8,25 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "PortClaim.h"
 #include "PortMap.h"
 
 namespace portio {
+namespace {
+
+// The driver's claim of the port: waits while another process holds it.
+bool ClaimDevice(int fd)
+{
+    int result = 0;
+    do result = ioctl(fd, PPCLAIM);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+void ReleaseDevice(int fd) { ioctl(fd, PPRELEASE); }
+
+}  // namespace
+
 PpdevPorts::PpdevPorts(const std::string& deviceDir)
 {
     for (size_t i = 0; i < devices_.size(); ++i) {
@@ -19,10 +35,11 @@ PpdevPorts::PpdevPorts(const std::string& deviceDir)
         const int fd = open(device.path.c_str(), O_RDWR | O_CLOEXEC);
         if (fd < 0) {
             device.failure = device.path + ": " + std::strerror(errno);
-        } else if (ioctl(fd, PPCLAIM) != 0) {
+        } else if (!ClaimDevice(fd)) {
             device.failure = device.path + ": cannot claim the port: " + std::strerror(errno);
             close(fd);
         } else {
+            ReleaseDevice(fd);
             device.fd = fd;
         }
     }
@@ -31,11 +48,8 @@ PpdevPorts::PpdevPorts(const std::string& deviceDir)
 
 PpdevPorts::~PpdevPorts()
 {
-    for (const Device& device : devices_) {
-        if (device.fd < 0) continue;
-        ioctl(device.fd, PPRELEASE);
-        close(device.fd);
-    }
+    for (const Device& device : devices_)
+        if (device.fd >= 0) close(device.fd);
 }
 
 void PpdevPorts::Unreachable(uint16_t port, const char* why) const
@@ -45,7 +59,7 @@ void PpdevPorts::Unreachable(uint16_t port, const char* why) const
 
 const PpdevPorts::Device& PpdevPorts::DeviceFor(uint16_t base) const
 {
-    const Device& device = devices_[base == Lpt1Base ? 0 : 1];
+    const Device& device = SlotFor(base);
     if (device.fd < 0) throw PortError("port base " + std::to_string(base) + ": " + device.failure);
     return device;
 }
@@ -63,6 +77,7 @@ void PpdevPorts::Out2(uint16_t port, uint16_t value)
     default: Unreachable(port, "the ECP registers need the direct backend (VELK_PORTIO=direct)");
     }
     const Device& device = DeviceFor(location.base);
+    PortClaim claim(*this, location.base);
     if (ioctl(device.fd, request, &byte) != 0)
         throw PortError(device.path + ": write to port " + PortHex(port) + " failed: " + std::strerror(errno));
 }
@@ -79,10 +94,24 @@ uint16_t PpdevPorts::Inp2(uint16_t port)
     default: Unreachable(port, "the ECP registers need the direct backend (VELK_PORTIO=direct)");
     }
     const Device& device = DeviceFor(location.base);
+    PortClaim claim(*this, location.base);
     unsigned char byte = 0;
     if (ioctl(device.fd, request, &byte) != 0)
         throw PortError(device.path + ": read of port " + PortHex(port) + " failed: " + std::strerror(errno));
     return byte;
+}
+
+void PpdevPorts::AcquirePort(uint16_t base)
+{
+    const Device& device = DeviceFor(base);
+    if (!ClaimDevice(device.fd))
+        throw PortError(device.path + ": cannot claim the port: " + std::strerror(errno));
+}
+
+void PpdevPorts::ReleasePort(uint16_t base) noexcept
+{
+    const Device& device = SlotFor(base);
+    if (device.fd >= 0) ReleaseDevice(device.fd);
 }
 
 }  // namespace portio

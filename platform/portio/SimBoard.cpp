@@ -1,5 +1,6 @@
 #include "SimBoard.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -31,7 +32,9 @@ struct Board {
 struct BoardState {
     static constexpr uint64_t Magic = 0x56454c4b424f4152ull ^ sizeof(Board);
     uint64_t magic;
-    pthread_mutex_t mutex;
+    pthread_mutex_t mutex;     // one operation
+    pthread_mutex_t transfer;  // one transfer
+    std::atomic<uint64_t> transferHolder;  // the token of the object in a transfer, 0 for none
     Board board;
 };
 
@@ -66,10 +69,11 @@ void UpdateLines(Board& board)
     }
 }
 
-void InitialiseMutex(pthread_mutex_t& mutex)
+void InitialiseMutex(pthread_mutex_t& mutex, int type)
 {
     pthread_mutexattr_t attributes;
     pthread_mutexattr_init(&attributes);
+    pthread_mutexattr_settype(&attributes, type);
     pthread_mutexattr_setpshared(&attributes, PTHREAD_PROCESS_SHARED);
     pthread_mutexattr_setrobust(&attributes, PTHREAD_MUTEX_ROBUST);
     const int error = pthread_mutex_init(&mutex, &attributes);
@@ -104,11 +108,31 @@ BoardState* MapState(const std::string& path)
     auto* state = static_cast<BoardState*>(memory);
     if (fresh || state->magic != BoardState::Magic) {
         state->magic = 0;
-        InitialiseMutex(state->mutex);
+        InitialiseMutex(state->mutex, PTHREAD_MUTEX_NORMAL);
+        InitialiseMutex(state->transfer, PTHREAD_MUTEX_ERRORCHECK);
+        new (&state->transferHolder) std::atomic<uint64_t>(0);
         new (&state->board) Board{};
         state->magic = BoardState::Magic;
     }
     return state;
+}
+
+// Locks a robust mutex of the state, going on when its holder died: every
+// step leaves the board usable.
+void LockRobust(pthread_mutex_t& mutex, const std::string& path, const char* what)
+{
+    const int result = pthread_mutex_lock(&mutex);
+    if (result == EOWNERDEAD) pthread_mutex_consistent(&mutex);
+    if (result == 0 || result == EOWNERDEAD) return;
+    throw PortError("simulated board " + path + ": " + what + " failed: " + std::strerror(result));
+}
+
+// A token no other board object of any process has: the process id and a
+// number counted within the process.
+uint64_t NewToken()
+{
+    static std::atomic<uint32_t> count{0};
+    return static_cast<uint64_t>(getpid()) << 32 | ++count;
 }
 
 }  // namespace
@@ -120,31 +144,55 @@ std::string DefaultBoardPath()
     return "/tmp/velk-board-" + std::to_string(getuid()) + ".state";
 }
 
-SimBoard::SimBoard(const std::string& path) : path_(path), state_(MapState(path)) {}
+SimBoard::SimBoard(const std::string& path) : path_(path), state_(MapState(path)), token_(NewToken()) {}
 
-SimBoard::~SimBoard() { munmap(state_, sizeof(BoardState)); }
-
-void SimBoard::Acquire()
+// A transfer still held ends here: once the state is unmapped, the lock
+// could not even be given back by the process's death.
+SimBoard::~SimBoard()
 {
-    const int result = pthread_mutex_lock(&state_->mutex);
-    if (result == 0) return;
-    if (result == EOWNERDEAD) {
-        // The holder died; every step leaves the board usable, so go on.
-        pthread_mutex_consistent(&state_->mutex);
-        return;
-    }
-    throw PortError("simulated board " + path_ + ": lock failed: " + std::strerror(result));
+    if (state_->transferHolder == token_) EndTransfer();
+    munmap(state_, sizeof(BoardState));
 }
 
+void SimBoard::Acquire() { LockRobust(state_->mutex, path_, "lock"); }
+
 void SimBoard::Release() { pthread_mutex_unlock(&state_->mutex); }
+
+// A holder that died is replaced here: its lock comes back as EOWNERDEAD.
+void SimBoard::BeginTransfer()
+{
+    LockRobust(state_->transfer, path_, "claim");
+    state_->transferHolder = token_;
+}
+
+void SimBoard::EndTransfer() noexcept
+{
+    state_->transferHolder = 0;
+    pthread_mutex_unlock(&state_->transfer);
+}
 
 SimBoard::Lock::Lock(SimBoard& board) : board_(board) { board_.Acquire(); }
 SimBoard::Lock::~Lock() { board_.Release(); }
 
+// Waiting for another transfer takes its lock and gives it back at once.
+SimBoard::PortOperation::PortOperation(SimBoard& board) : board_(board)
+{
+    for (;;) {
+        board_.Acquire();
+        const uint64_t holder = board_.state_->transferHolder;
+        if (holder == 0 || holder == board_.token_) return;
+        board_.Release();
+        board_.BeginTransfer();
+        board_.EndTransfer();
+    }
+}
+
+SimBoard::PortOperation::~PortOperation() { board_.Release(); }
+
 void SimBoard::Out(uint16_t port, uint8_t value)
 {
     const PortLocation location = LocatePort(port);
-    Lock lock(*this);
+    PortOperation operation(*this);
     Board& board = state_->board;
     ++board.operations;
     if (location.reg == PortRegister::Data) {
@@ -159,7 +207,7 @@ void SimBoard::Out(uint16_t port, uint8_t value)
 uint8_t SimBoard::In(uint16_t port)
 {
     const PortLocation location = LocatePort(port);
-    Lock lock(*this);
+    PortOperation operation(*this);
     Board& board = state_->board;
     ++board.operations;
     switch (location.reg) {

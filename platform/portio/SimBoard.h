@@ -20,7 +20,10 @@ std::string DefaultBoardPath();
 // the virtual target chips. Its state lives in a memory-mapped file shared
 // by every process that opens the same path; each operation holds a robust
 // process-shared mutex, so a process that dies holding it never leaves the
-// board locked.
+// board locked. A second robust mutex, the transfer lock, keeps a whole
+// transfer free of the port operations of every other board object; a port
+// operation made outside any transfer waits for another object's transfer
+// to end, so it never lands inside one.
 class SimBoard {
 public:
     struct DeWord {
@@ -40,6 +43,13 @@ public:
     private:
         SimBoard& board_;
     };
+
+    // Takes the transfer lock, waiting while another process holds it. Board
+    // calls may be made while it is held; it is not recursive, and waiting
+    // for it on the thread that holds it (through a second SimBoard on the
+    // same file) is a PortError rather than a hang.
+    void BeginTransfer();
+    void EndTransfer() noexcept;
 
     explicit SimBoard(const std::string& path);
     ~SimBoard();
@@ -63,11 +73,23 @@ public:
     void Reset();
 
 private:
+    // The lock of one port operation, taken when no other object's
+    // transfer is under way.
+    class PortOperation {
+    public:
+        explicit PortOperation(SimBoard& board);
+        ~PortOperation();
+
+    private:
+        SimBoard& board_;
+    };
+
     void Acquire();
     void Release();
 
     std::string path_;
     BoardState* state_ = nullptr;
+    uint64_t token_;  // names this object as the transfer holder
 };
 
 }  // namespace portio

@@ -7,7 +7,8 @@
 
 namespace portio {
 
-// Port I/O on the simulated board.
+// Port I/O on the simulated board. The board answers at both bases, so a
+// claim of either takes its one transfer lock.
 class SimPorts : public Ports {
 public:
     explicit SimPorts(const std::string& boardPath) : board_(boardPath) {}
@@ -18,8 +19,20 @@ public:
 
     SimBoard& board() { return board_; }
 
+protected:
+    void AcquirePort(uint16_t) override
+    {
+        if (claimedBases_ == 0) board_.BeginTransfer();
+        ++claimedBases_;
+    }
+    void ReleasePort(uint16_t) noexcept override
+    {
+        if (--claimedBases_ == 0) board_.EndTransfer();
+    }
+
 private:
     SimBoard board_;
+    unsigned claimedBases_ = 0;
 };
 
 }  // namespace portio

@@ -32,6 +32,11 @@ public:
     // Writes out what is buffered, so the file can be read while recording.
     void Flush();
 
+protected:
+    // Claims go to the wrapped ports.
+    void AcquirePort(uint16_t base) override { inner_->Claim(base); }
+    void ReleasePort(uint16_t base) noexcept override { inner_->Release(base); }
+
 private:
     void Record(uint16_t port, uint8_t value, bool write);
     void Put(const char* text);

@@ -1,6 +1,7 @@
 #include "ECPDevInterface.h"
 
 #include "AddressBits.h"
+#include "PortClaim.h"
 
 namespace velk {
 namespace {
@@ -20,6 +21,7 @@ void ECPDevInterface::Out(unsigned offset, int value)
 void ECPDevInterface::setPortMode(int32_t m)
 {
     mode = m;
+    portio::PortClaim claim(ports_, port);
     if (m == 0) {
         Out(ExtendedControl, 0);
     } else if (m == 1 || m == 2) {
@@ -44,6 +46,7 @@ bool ECPDevInterface::Connect(int16_t newAddress)
 void ECPDevInterface::WriteByte(int16_t reg, int16_t value)
 {
     if (!connected_) return;
+    portio::PortClaim claim(ports_, port);
     if (mode != 2) setPortMode(2);
     Out(0, (reg & 127) + 128);
     Out(EcpData, value);  // Out2 takes the low 8 bits
@@ -53,6 +56,7 @@ void ECPDevInterface::WriteByte(int16_t reg, int16_t value)
 void ECPDevInterface::WriteBytes(int16_t reg, std::span<const int16_t> data)
 {
     if (!connected_) return;
+    portio::PortClaim claim(ports_, port);
     for (int16_t value : data) WriteByte(reg, value);
 }
 

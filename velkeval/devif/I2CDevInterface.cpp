@@ -3,6 +3,7 @@
 #include "AddressBits.h"
 #include "Conversions.h"
 #include "LinkError.h"
+#include "PortClaim.h"
 
 namespace velk {
 namespace {
@@ -118,6 +119,7 @@ void I2CDevInterface::WriteByte(int16_t reg, int16_t value)
     if (!connected_) return;
     const uint8_t r = ByteArgument(reg, "WriteByte", "register");
     const uint8_t v = ByteArgument(value, "WriteByte", "value");
+    portio::PortClaim claim(ports_, base());
     i2cStart(false);
     i2cWriteByte(addressByte(0));
     i2cWriteByte(r);
@@ -129,6 +131,7 @@ uint8_t I2CDevInterface::ReadByte(int16_t reg)
 {
     if (!connected_) return 0;
     const uint8_t r = ByteArgument(reg, "ReadByte", "register");
+    portio::PortClaim claim(ports_, base());
     i2cStart(false);
     i2cWriteByte(addressByte(0));
     i2cWriteByte(r);
@@ -142,12 +145,14 @@ uint8_t I2CDevInterface::ReadByte(int16_t reg)
 void I2CDevInterface::WriteBytes(int16_t reg, std::span<const int16_t> data)
 {
     if (!connected_) return;
+    portio::PortClaim claim(ports_, base());
     for (int16_t value : data) WriteByte(reg, value);
 }
 
 void I2CDevInterface::ReadBytes(int16_t reg, std::span<int16_t> data)
 {
     if (!connected_) return;
+    portio::PortClaim claim(ports_, base());
     for (int16_t& value : data) value = ReadByte(reg);
 }
 

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "ChildProcess.h"
 #include "DeShiftRegister.h"
 #include "I2CDevInterface.h"
 #include "ScriptedDialogs.h"
@@ -112,6 +113,33 @@ TEST_F(I2COnBoard, TwoProcessesSeeTheSameBoard)
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the other process did not read what this one wrote";
     EXPECT_EQ(link->ReadByte(0x10), 0x5A);
+}
+
+TEST_F(I2COnBoard, TwoProcessesWritingAtOnceKeepEveryTransferWhole)
+{
+    auto writeAndReadBack = [this](int16_t address, int seed) {
+        portio::SimPorts own(boardPath);
+        ScriptedDialogs childDialogs;
+        auto link = MakeLink(own, address);
+        int wrong = 0;
+        for (int round = 0; round < 8; ++round)
+            for (int16_t reg = 0; reg < 256; ++reg) {
+                const auto value = static_cast<int16_t>((reg * 7 + round + seed) & 0xFF);
+                link->WriteByte(reg, value);
+                if (link->ReadByte(reg) != value) ++wrong;
+            }
+        return wrong == 0 ? 0 : 1;
+    };
+    ChildProcess first([&] { return writeAndReadBack(0x98, 0); });
+    ChildProcess second([&] { return writeAndReadBack(0x9A, 100); });
+    ASSERT_TRUE(first.started() && second.started());
+    EXPECT_EQ(first.ExitCode(), 0) << "a transfer of the first process was garbled";
+    EXPECT_EQ(second.ExitCode(), 0) << "a transfer of the second process was garbled";
+    for (int reg = 0; reg < 256; ++reg) {
+        ASSERT_EQ(ports.board().Registers(0x4C)[reg], (reg * 7 + 7) & 0xFF) << reg;
+        ASSERT_EQ(ports.board().Registers(0x4D)[reg], (reg * 7 + 107) & 0xFF) << reg;
+    }
+    EXPECT_EQ(ports.board().Registers(0x4E)[0x10], 0);  // no stray address was written
 }
 
 TEST_F(I2COnBoard, RegisterTrafficAndTheDataEnableWordLeaveEachOtherAlone)
