@@ -35,6 +35,10 @@ TEST_F(RegisterCommands, ReadThenLoadRestoresEveryWritableRegister)
         }
     EXPECT_EQ(after[FactoryTest], 0);  // a register of in-house fields only is left out
     EXPECT_EQ(board.Registers(TimingController), (std::array<uint8_t, 256>{}));  // the other chip is left alone
+
+    EXPECT_EQ(Run({"read", sample, "-o", dir.file("no/folder/scaler.val")}), ExitFailure);
+    EXPECT_TRUE(out.empty());
+    EXPECT_NE(err.find("scaler.val"), std::string::npos) << err;
 }
 
 TEST_F(RegisterCommands, LoadAppliesAValuesFileOfAnotherDeviceWithAWarning)
