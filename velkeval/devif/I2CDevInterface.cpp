@@ -142,6 +142,14 @@ uint8_t I2CDevInterface::ReadByte(int16_t reg)
     return value;
 }
 
+bool I2CDevInterface::Probe(uint8_t address8)
+{
+    i2cStart(false);
+    const bool ack = i2cWriteByte(address8);
+    i2cStop();
+    return ack;
+}
+
 void I2CDevInterface::WriteBytes(int16_t reg, std::span<const int16_t> data)
 {
     if (!connected_) return;

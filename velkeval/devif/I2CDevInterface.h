@@ -29,6 +29,10 @@ public:
     void Configure(const std::string& name, const SettingValue& value) override;
     std::string DevType() const override { return "I2C_PARALLEL"; }
 
+    // Whether a chip answers at the 8-bit address: a start, the address
+    // byte, its acknowledge read back, a stop. Needs no connection.
+    bool Probe(uint8_t address8);
+
 protected:
     // The bus primitives.
     void setLines(int c, int d);

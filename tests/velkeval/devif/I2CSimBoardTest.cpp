@@ -76,6 +76,20 @@ TEST_F(I2COnBoard, AnAbsentChipDoesNotAcknowledgeAndReadsFF)
     present->i2cStop();
 }
 
+TEST_F(I2COnBoard, AProbeFindsOnlyTheAnsweringChipsAndLeavesTheBusUsable)
+{
+    ports.board().SetAnswering(portio::AnsweringSet().set(0x4C).set(0x50));
+    ports.board().SetRegister(0x4C, 7, 0x3C);
+    I2CDevInterface unconnected(dialogs, ports);
+    unconnected.Configure("LPTPORT", int64_t{888});
+    EXPECT_TRUE(unconnected.Probe(0x98));
+    EXPECT_TRUE(unconnected.Probe(0xA0));
+    EXPECT_FALSE(unconnected.Probe(0x9A));
+    EXPECT_FALSE(unconnected.Probe(0x00));
+    EXPECT_EQ(ports.board().Registers(0x4C)[7], 0x3C);  // a probe writes no register
+    EXPECT_EQ(MakeLink(ports, 0x98)->ReadByte(7), 0x3C);
+}
+
 TEST_F(I2COnBoard, AnAcknowledgedReadGoesOnToTheNextRegister)
 {
     for (uint8_t reg = 3; reg <= 5; ++reg) ports.board().SetRegister(0x4C, reg, static_cast<uint8_t>(0xA0 + reg));

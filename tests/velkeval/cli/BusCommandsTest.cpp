@@ -1,0 +1,68 @@
+#include "CliFixture.h"
+
+using namespace velk::cli;
+using namespace velk::cli::test;
+
+namespace {
+
+using BusCommands = CliFixture;
+
+TEST_F(BusCommands, PokeAndPeekOneRegisterByte)
+{
+    ASSERT_EQ(Run({"poke", "0x50", "0x10", "0xA5"}), ExitSuccess) << err;
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(board.Registers(0x50)[0x10], 0xA5);
+    ASSERT_EQ(Run({"peek", "0x50", "16"}), ExitSuccess) << err;
+    EXPECT_EQ(out, "165 0xa5\n");
+    ASSERT_EQ(Run({"peek", "--addr8", "0xA0", "0x10", "--radix", "hex"}), ExitSuccess) << err;
+    EXPECT_EQ(out, "0xa5\n");
+    ASSERT_EQ(Run({"poke", "--addr8", "0xA0", "0x11", "7"}), ExitSuccess) << err;
+    EXPECT_EQ(board.Registers(0x50)[0x11], 7);
+
+    AnswerOnly({0x38});
+    EXPECT_EQ(Run({"peek", "0x50", "16"}), ExitFailure);
+    EXPECT_EQ(err, "velkeval-cli: no chip answers at 0x50 (8-bit 0xa0) on lpt1\n");
+    EXPECT_EQ(Run({"poke", "0x50", "16", "0"}), ExitFailure);
+    EXPECT_EQ(board.Registers(0x50)[0x10], 0xA5);
+}
+
+TEST_F(BusCommands, DumpPrintsTheSixteenBySixteenTableWithItsCharacters)
+{
+    for (int reg = 0; reg < 256; ++reg) board.SetRegister(0x4C, static_cast<uint8_t>(reg), static_cast<uint8_t>(reg));
+    ASSERT_EQ(Run({"dump", "0x4c"}), ExitSuccess) << err;
+    std::istringstream lines(out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) rows.push_back(line);
+    ASSERT_EQ(rows.size(), 17u);
+    EXPECT_EQ(rows[0], "     0  1  2  3  4  5  6  7  8  9  a  b  c  d  e  f    0123456789abcdef");
+    EXPECT_EQ(rows[1], "00: 00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f    ................");
+    EXPECT_EQ(rows[5], "40: 40 41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f    @ABCDEFGHIJKLMNO");
+    EXPECT_EQ(rows[8], "70: 70 71 72 73 74 75 76 77 78 79 7a 7b 7c 7d 7e 7f    pqrstuvwxyz{|}~.");
+    EXPECT_EQ(rows[16], "f0: f0 f1 f2 f3 f4 f5 f6 f7 f8 f9 fa fb fc fd fe ff    ................");
+}
+
+TEST_F(BusCommands, ScanShowsWhichAddressesAcknowledgeAndLeavesTheReservedOnesBlank)
+{
+    AnswerOnly({0x03, 0x08, 0x38, 0x4D, 0x77, 0x78});
+    ASSERT_EQ(Run({"scan"}), ExitSuccess) << err;
+    EXPECT_EQ(out, "     0  1  2  3  4  5  6  7  8  9  a  b  c  d  e  f\n"
+                   "00:                         08 -- -- -- -- -- -- --\n"
+                   "10: -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- --\n"
+                   "20: -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- --\n"
+                   "30: -- -- -- -- -- -- -- -- 38 -- -- -- -- -- -- --\n"
+                   "40: -- -- -- -- -- -- -- -- -- -- -- -- -- 4d -- --\n"
+                   "50: -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- --\n"
+                   "60: -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- --\n"
+                   "70: -- -- -- -- -- -- -- 77\n");
+    for (int reg = 0; reg < 256; ++reg) EXPECT_EQ(board.Registers(0x38)[static_cast<size_t>(reg)], 0);
+}
+
+TEST_F(BusCommands, LinksThatCannotProbeSaySo)
+{
+    EXPECT_EQ(Run({"scan", "--link", "ecp"}), ExitFailure);
+    EXPECT_EQ(err, "velkeval-cli: the ecp link cannot tell whether a chip answers\n");
+    EXPECT_EQ(Run({"peek", "0x38", "0", "--link", "usb"}), ExitFailure);
+    EXPECT_NE(err.find("USB"), std::string::npos) << err;
+}
+
+}  // namespace

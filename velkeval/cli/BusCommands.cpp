@@ -1,0 +1,68 @@
+#include "BusCommands.h"
+
+#include <array>
+#include <ostream>
+
+#include "CliErrors.h"
+#include "CliNumbers.h"
+#include "TextTable.h"
+
+namespace velk::cli {
+namespace {
+
+uint8_t ChipAddress(const CliOptions& options)
+{
+    const std::string& text = options.operands[0];
+    if (!options.addr8) return static_cast<uint8_t>(ParseOperand(text, 127, "7-bit address") << 1);
+    const uint32_t address8 = ParseOperand(text, 255, "8-bit address");
+    if (address8 & 1) throw UsageError("8-bit address " + text + " is a read address; give the write address");
+    return static_cast<uint8_t>(address8);
+}
+
+int16_t RegisterOperand(const std::string& text) { return static_cast<int16_t>(ParseOperand(text, 255, "register")); }
+
+char Printable(uint8_t byte) { return byte >= 0x20 && byte < 0x7F ? static_cast<char>(byte) : '.'; }
+
+}  // namespace
+
+void RunPeek(CliSession& session, const CliOptions& options, std::ostream& out)
+{
+    const uint8_t address8 = ChipAddress(options);
+    const int16_t reg = RegisterOperand(options.operands[1]);
+    out << FormatValue(session.ConnectTo(address8).ReadByte(reg), options.radix) << '\n';
+}
+
+void RunPoke(CliSession& session, const CliOptions& options, std::ostream&)
+{
+    const uint8_t address8 = ChipAddress(options);
+    const int16_t reg = RegisterOperand(options.operands[1]);
+    const auto value = static_cast<int16_t>(ParseOperand(options.operands[2], 255, "value"));
+    session.ConnectTo(address8).WriteByte(reg, value);
+}
+
+void RunDump(CliSession& session, const CliOptions& options, std::ostream& out)
+{
+    DevInterface& link = session.ConnectTo(ChipAddress(options));
+    std::array<uint8_t, 256> bytes{};
+    for (int reg = 0; reg < 256; ++reg) bytes[static_cast<size_t>(reg)] = link.ReadByte(static_cast<int16_t>(reg));
+    PrintHexTable(
+        out, 256, [&](int reg) { return HexByte(bytes[static_cast<size_t>(reg)]); }, "0123456789abcdef",
+        [&](int rowStart) {
+            std::string characters;
+            for (int reg = rowStart; reg < rowStart + 16; ++reg) characters += Printable(bytes[static_cast<size_t>(reg)]);
+            return characters;
+        });
+}
+
+void RunScan(CliSession& session, const CliOptions&, std::ostream& out)
+{
+    std::array<bool, 128> answers{};
+    for (int address = FirstScannedAddress; address <= LastScannedAddress; ++address)
+        answers[static_cast<size_t>(address)] = session.Probe(static_cast<uint8_t>(address << 1));
+    PrintHexTable(out, 128, [&](int address) -> std::string {
+        if (address < FirstScannedAddress || address > LastScannedAddress) return "  ";
+        return answers[static_cast<size_t>(address)] ? HexByte(static_cast<unsigned>(address)) : "--";
+    });
+}
+
+}  // namespace velk::cli

@@ -1,0 +1,110 @@
+#include "CliOptions.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "CliErrors.h"
+
+namespace velk::cli {
+namespace {
+
+struct OptionSpec {
+    const char* longName;
+    char shortName;  // 0: none
+    bool takesValue;
+};
+
+constexpr std::array<OptionSpec, 11> Options{{
+    {"device", 'd', true},
+    {"link", 0, true},
+    {"backend", 0, true},
+    {"trace", 0, true},
+    {"output", 'o', true},
+    {"radix", 0, true},
+    {"no-probe", 0, false},
+    {"register", 0, false},
+    {"addr8", 0, false},
+    {"json", 0, false},
+    {"help", 'h', false},
+}};
+
+const OptionSpec* FindOption(const std::string& word)
+{
+    for (const OptionSpec& spec : Options) {
+        if (word.size() == 2 && word[0] == '-' && spec.shortName != 0 && word[1] == spec.shortName) return &spec;
+        if (word == std::string("--") + spec.longName) return &spec;
+    }
+    return nullptr;
+}
+
+void RequireOneOf(const std::string& option, const std::string& value, std::initializer_list<const char*> choices)
+{
+    if (std::any_of(choices.begin(), choices.end(), [&](const char* choice) { return value == choice; })) return;
+    std::string list;
+    for (const char* choice : choices) list += (list.empty() ? "" : ", ") + std::string(choice);
+    throw UsageError("--" + option + " \"" + value + "\" is not one of " + list);
+}
+
+void Store(CliOptions& options, const std::string& name, const std::string& value)
+{
+    options.given.insert(name);
+    if (name == "device") options.device = value;
+    else if (name == "link") {
+        RequireOneOf(name, value, {"lpt1", "lpt2", "ecp", "com", "usb"});
+        options.link = value;
+    } else if (name == "backend") {
+        RequireOneOf(name, value, {"auto", "ppdev", "direct", "sim", "null"});
+        options.backend = value;
+    } else if (name == "trace") options.tracePath = value;
+    else if (name == "output") options.outputPath = value;
+    else if (name == "radix") {
+        RequireOneOf(name, value, {"dec", "hex", "oct", "bin"});
+        options.radix = value;
+    } else if (name == "no-probe") options.noProbe = true;
+    else if (name == "register") options.forceRegister = true;
+    else if (name == "addr8") options.addr8 = true;
+    else if (name == "json") options.json = true;
+    else if (name == "help") options.help = true;
+}
+
+}  // namespace
+
+CliOptions ParseCliOptions(const std::vector<std::string>& arguments)
+{
+    CliOptions options;
+    bool optionsEnded = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        std::string word = arguments[i];
+        const bool looksLikeOption = !optionsEnded && word.size() > 1 && word[0] == '-';
+        if (!looksLikeOption) {
+            if (options.command.empty()) options.command = word;
+            else options.operands.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::optional<std::string> inlineValue;
+        if (const auto equals = word.find('='); word.rfind("--", 0) == 0 && equals != std::string::npos) {
+            inlineValue = word.substr(equals + 1);
+            word.resize(equals);
+        }
+        const OptionSpec* spec = FindOption(word);
+        if (spec == nullptr) throw UsageError("unknown option " + word);
+        if (!spec->takesValue) {
+            if (inlineValue) throw UsageError(word + " takes no value");
+            Store(options, spec->longName, {});
+            continue;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= arguments.size()) throw UsageError(word + " needs a value");
+            inlineValue = arguments[++i];
+        }
+        Store(options, spec->longName, *inlineValue);
+    }
+    return options;
+}
+
+}  // namespace velk::cli

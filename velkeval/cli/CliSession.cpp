@@ -1,0 +1,167 @@
+#include "CliSession.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <unistd.h>
+
+#include "AtomicFile.h"
+#include "CliErrors.h"
+#include "Conversions.h"
+#include "DescriptionLoader.h"
+#include "DevConnection.h"
+#include "ECPDevInterface.h"
+#include "FileError.h"
+#include "I2CDevInterface.h"
+#include "LinkError.h"
+#include "PortSelection.h"
+#include "StartUp.h"
+
+namespace velk::cli {
+namespace {
+
+std::string Hex2(unsigned value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02x", value & 0xFF);
+    return text;
+}
+
+std::string NewRecordingFile()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "velkeval-cli-trace-XXXXXX").string();
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0) throw CommandFailure("no temporary file for the bus trace can be created");
+    close(fd);
+    return pattern;
+}
+
+std::string ReadWhole(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (!in && !in.eof()) throw CommandFailure("the bus trace cannot be read back from " + path);
+    return contents.str();
+}
+
+}  // namespace
+
+std::string ChipAddressText(uint8_t address8) { return Hex2(address8 >> 1u) + " (8-bit " + Hex2(address8) + ")"; }
+
+CliSession::CliSession(const CliOptions& options, std::ostream& err) : options_(options), err_(err) {}
+
+CliSession::~CliSession()
+{
+    ports_.reset();
+    if (!traceRecording_.empty()) std::remove(traceRecording_.c_str());
+}
+
+void CliSession::LoadDescription(const std::string& file)
+{
+    ParseFile(state_, window_, file, options_.device);
+    if (auto message = dialogs_.TakeMessage()) {
+        // The window's message box text, as one error line.
+        const std::string prefix = "Error: ";
+        if (message->rfind(prefix, 0) == 0) message->erase(0, prefix.size());
+        throw CommandFailure(*message);
+    }
+    if (!state_.currentDevice)
+        throw CommandFailure(options_.device.empty() ? "the description \"" + file + "\" has no device"
+                                                     : "the description \"" + file + "\" has no device named \"" +
+                                                           options_.device + "\"");
+}
+
+portio::Ports& CliSession::ports()
+{
+    if (ports_) return *ports_;
+    try {
+        portio::PortOptions portOptions = portio::OptionsFromEnvironment();
+        if (!options_.backend.empty()) portOptions.backend = portio::ParseBackend(options_.backend);
+        if (!options_.tracePath.empty()) {
+            traceRecording_ = NewRecordingFile();
+            portOptions.tracePath = traceRecording_;
+        }
+        portio::OpenedPorts opened = portio::OpenPorts(portOptions);
+        // Whoever names a backend knows which one is in use.
+        if (!opened.note.empty() && options_.backend.empty() && !PortBackendNamed())
+            err_ << "velkeval-cli: " << opened.note << '\n';
+        ports_ = std::move(opened.ports);
+    } catch (const portio::PortError& error) {
+        throw CommandFailure(error.what());
+    }
+    return *ports_;
+}
+
+std::shared_ptr<DevInterface> CliSession::MakeLink(uint8_t address8)
+{
+    try {
+        if (options_.link == "ecp") {
+            auto link = std::make_shared<ECPDevInterface>(dialogs_, ports());
+            link->Connect(address8);
+            return link;
+        }
+        LinkOptions linkOptions;
+        linkOptions.linkType = options_.link == "com"   ? LinkType::I2CComPort
+                               : options_.link == "usb" ? LinkType::USB
+                                                        : LinkType::I2CParallel;
+        linkOptions.lptPort = options_.link == "lpt2" ? LptPort::Lpt2 : LptPort::Lpt1;
+        DeviceRecord chip;
+        chip.currAddress = IntToBin(address8, 8);
+        return CreateDevConnection(linkOptions, chip, dialogs_, ports());
+    } catch (const LinkError& error) {
+        throw CommandFailure(error.what());
+    }
+}
+
+bool CliSession::Probe(uint8_t address8)
+{
+    if (!state_.devInterface) state_.devInterface = MakeLink(address8);
+    auto* i2c = dynamic_cast<I2CDevInterface*>(state_.devInterface.get());
+    if (i2c == nullptr)
+        throw CommandFailure("the " + options_.link + " link cannot tell whether a chip answers");
+    try {
+        return i2c->Probe(address8);
+    } catch (const std::exception& error) {
+        throw CommandFailure(std::string("the bus cannot be probed: ") + error.what());
+    }
+}
+
+void CliSession::RequireAnswer(DevInterface& link, uint8_t address8)
+{
+    // Only the bit-banged link reads an acknowledge; the others are trusted.
+    if (options_.noProbe || dynamic_cast<I2CDevInterface*>(&link) == nullptr) return;
+    if (!Probe(address8))
+        throw CommandFailure("no chip answers at " + ChipAddressText(address8) + " on " + options_.link);
+}
+
+DevInterface& CliSession::ConnectTo(uint8_t address8)
+{
+    state_.devInterface = MakeLink(address8);
+    RequireAnswer(*state_.devInterface, address8);
+    return *state_.devInterface;
+}
+
+void CliSession::ConnectToDevice()
+{
+    const int address = device().BusAddress();
+    if (address < 0 || address > 255)
+        throw CommandFailure("the device address " + device().currAddress + " is not an 8-bit address");
+    ConnectTo(static_cast<uint8_t>(address));
+}
+
+void CliSession::Finish()
+{
+    state_.devInterface.reset();
+    ports_.reset();
+    if (traceRecording_.empty()) return;
+    try {
+        WriteFileAtomically(options_.tracePath, ReadWhole(traceRecording_));
+    } catch (const FileError& error) {
+        throw CommandFailure(error.what());
+    }
+}
+
+}  // namespace velk::cli
