@@ -16,6 +16,18 @@
 namespace velk {
 namespace {
 
+// UTF-8 of the parser's 16-bit text. Descriptions are nearly all ASCII,
+// which is narrowed unit by unit without decoding.
+std::string Utf8Of(std::u16string_view text)
+{
+    std::string narrow(text.size(), '\0');
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] >= 0x80) return Utf8FromUtf16(text);
+        narrow[i] = static_cast<char>(text[i]);
+    }
+    return narrow;
+}
+
 // The attribute list of one startElement, read through the reader's own
 // ISAXAttributes (valid only during the event).
 class SaxAttributes final : public AttributeList {
@@ -37,7 +49,7 @@ private:
         BStr text;
         if (!attributes_ || FAILED((attributes_->*member)(index, text.out())))
             throw FileError("the attribute list cannot be read");
-        return Utf8FromUtf16(text.view());
+        return Utf8Of(text.view());
     }
 
     ISAXAttributes* attributes_;
@@ -66,7 +78,7 @@ public:
         if (SUCCEEDED(hr)) hr = args.text(1, localName);
         if (FAILED(hr)) return hr;
         try {
-            const std::string name = Utf8FromUtf16(BStrView(localName));
+            const std::string name = Utf8Of(BStrView(localName));
             if (member == DISPID_CONTENT_ENDELEMENT) {
                 events_.endElement(name);
                 return S_OK;
