@@ -1,6 +1,7 @@
 #include "DescriptionSaver.h"
 
 #include <ctime>
+#include <filesystem>
 
 #include "AtomicFile.h"
 #include "DefaultDescription.h"
@@ -49,6 +50,10 @@ bool doXMLSave(ProgramState& state, DescriptionWindow& window, const std::string
     }
 
     XmlLines out;
+    // A save mostly writes the loaded file again: room for it and a little more.
+    std::error_code unknownSize;
+    if (const auto loaded = std::filesystem::file_size(state.currentFileName, unknownSize); !unknownSize)
+        out.Reserve(loaded + loaded / 8);
     WriteHeader(out, *state.currentFile, today);
     if (!CopyLoadedDevices(state, out)) WriteDevice(out, *state.currentDevice, state.allGroups);
     out.Close(0, format::File);

@@ -6,24 +6,53 @@
 #include "TextCase.h"
 
 namespace velk {
+namespace {
 
-ElementAttributes::ElementAttributes(const AttributeList& attributes)
+// Lower-cases a name where it lies; only names beyond ASCII, rare in
+// descriptions, take LowerCase's full mapping.
+void LowerInPlace(std::string& name)
 {
+    for (char& c : name) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            name = LowerCase(name);
+            return;
+        }
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+}
+
+}  // namespace
+
+void ElementAttributes::Read(const AttributeList& attributes)
+{
+    count_ = 0;
     try {
         const int length = attributes.getLength();
-        attributes_.reserve(static_cast<size_t>(std::max(length, 0)));
-        for (int i = 0; i < length; ++i) attributes_.emplace_back(LowerCase(attributes.getLocalName(i)), attributes.getValue(i));
+        if (length > 0 && attributes_.size() < static_cast<size_t>(length)) attributes_.resize(static_cast<size_t>(length));
+        for (int i = 0; i < length; ++i) {
+            auto& [name, value] = attributes_[static_cast<size_t>(i)];
+            name = attributes.getLocalName(i);
+            value = attributes.getValue(i);
+            LowerInPlace(name);
+            count_ = static_cast<size_t>(i) + 1;
+        }
     } catch (...) {
         // the list ends here; keep what was read
     }
 }
 
+const std::string* ElementAttributes::Find(std::string_view lowerName) const
+{
+    for (size_t i = count_; i-- > 0;)
+        if (attributes_[i].first == lowerName) return &attributes_[i].second;
+    return nullptr;
+}
+
 const std::string& ElementAttributes::Get(std::string_view lowerName) const
 {
     static const std::string missing = format::NoText;
-    for (auto it = attributes_.rbegin(); it != attributes_.rend(); ++it)
-        if (it->first == lowerName) return it->second;
-    return missing;
+    const std::string* value = Find(lowerName);
+    return value ? *value : missing;
 }
 
 }  // namespace velk

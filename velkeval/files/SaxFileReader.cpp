@@ -16,31 +16,51 @@
 namespace velk {
 namespace {
 
+// UTF-8 of the parser's 16-bit text. Descriptions are nearly all ASCII,
+// which is narrowed unit by unit without decoding.
+std::string Utf8Of(std::u16string_view text)
+{
+    std::string narrow(text.size(), '\0');
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] >= 0x80) return Utf8FromUtf16(text);
+        narrow[i] = static_cast<char>(text[i]);
+    }
+    return narrow;
+}
+
 // The attribute list of one startElement, read through the reader's own
-// ISAXAttributes (valid only during the event).
+// ISAXAttributes (valid only during the event). The interface is asked for
+// on first use: a reader skipping elements never reads their attributes.
 class SaxAttributes final : public AttributeList {
 public:
-    explicit SaxAttributes(ISAXAttributes* attributes) : attributes_(attributes) {}
+    explicit SaxAttributes(IUnknown* object) : object_(object) {}
 
     int getLength() const override
     {
         int32_t length = 0;
-        if (attributes_) attributes_->getLength(&length);
+        if (ISAXAttributes* attributes = Attributes()) attributes->getLength(&length);
         return length;
     }
     std::string getLocalName(int index) const override { return Read(&ISAXAttributes::getLocalName, index); }
     std::string getValue(int index) const override { return Read(&ISAXAttributes::getValue, index); }
 
 private:
+    ISAXAttributes* Attributes() const
+    {
+        if (object_ && !attributes_) object_->QueryInterface(IID_ISAXAttributes, attributes_.outVoid());
+        return attributes_.get();
+    }
     std::string Read(HRESULT (ISAXAttributes::*member)(int32_t, BSTR*), int index) const
     {
         BStr text;
-        if (!attributes_ || FAILED((attributes_->*member)(index, text.out())))
+        ISAXAttributes* attributes = Attributes();
+        if (!attributes || FAILED((attributes->*member)(index, text.out())))
             throw FileError("the attribute list cannot be read");
-        return Utf8FromUtf16(text.view());
+        return Utf8Of(text.view());
     }
 
-    ISAXAttributes* attributes_;
+    IUnknown* object_;
+    mutable ComPtr<ISAXAttributes> attributes_;
 };
 
 // The loader's subscriber of _ISAXContentHandler: takes startElement and
@@ -66,16 +86,14 @@ public:
         if (SUCCEEDED(hr)) hr = args.text(1, localName);
         if (FAILED(hr)) return hr;
         try {
-            const std::string name = Utf8FromUtf16(BStrView(localName));
+            const std::string name = Utf8Of(BStrView(localName));
             if (member == DISPID_CONTENT_ENDELEMENT) {
                 events_.endElement(name);
                 return S_OK;
             }
             IUnknown* object = nullptr;
             if (FAILED(hr = args.object(3, object))) return hr;
-            ComPtr<ISAXAttributes> attributes;
-            if (object) object->QueryInterface(IID_ISAXAttributes, attributes.outVoid());
-            events_.startElement(name, SaxAttributes(attributes.get()));
+            events_.startElement(name, SaxAttributes(object));
         } catch (...) {
             failure_ = std::current_exception();
         }

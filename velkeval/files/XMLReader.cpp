@@ -9,6 +9,7 @@
 #include "Conversions.h"
 #include "DescriptionFormat.h"
 #include "ElementAttributes.h"
+#include "ElementKind.h"
 #include "EventsSuspended.h"
 #include "FileError.h"
 #include "ModelError.h"
@@ -36,6 +37,15 @@ int32_t ControlModeFrom(int16_t code)
 {
     if (code == 0) return ControlMode::Parallel;
     return code == 1 ? ControlMode::Series : ControlMode::ReverseSeries;
+}
+
+// An attribute's value read with `read`, or `fallback` when the element
+// lacks it (what `read` gives for "GANone" as well).
+template <class Value, class Read>
+Value ValueOr(const ElementAttributes& attributes, const char* name, Value fallback, Read read)
+{
+    const std::string* text = attributes.Find(name);
+    return text ? read(*text) : fallback;
 }
 
 bool SharesBits(const Field& a, const Field& b)
@@ -73,7 +83,8 @@ void XMLReader::startElement(const std::string& localName, const AttributeList& 
     if (!state_.parseEnabled) return;
     EventsSuspended quiet(state_);
     try {
-        HandleStart(localName, ElementAttributes(attributes));
+        attributes_.Read(attributes);
+        HandleStart(KindOfElement(localName), attributes_);
     } catch (const ModelError& error) {
         Refuse("element " + Quoted(localName) + ": " + error.what());
     }
@@ -81,40 +92,44 @@ void XMLReader::startElement(const std::string& localName, const AttributeList& 
 
 void XMLReader::endElement(const std::string& localName)
 {
-    if (localName == fmt::Device) {
+    const ElementKind kind = KindOfElement(localName);
+    if (kind == ElementKind::Device) {
         state_.parseEnabled = true;
         return;
     }
     if (!state_.parseEnabled) return;
     try {
-        if (localName == fmt::GroupElement) EndGroup();
-        else if (localName == fmt::FieldElement) EndField();
-        else if (localName == fmt::Control) EndControl(false);
-        else if (localName == fmt::GroupControl) EndControl(true);
+        if (kind == ElementKind::Group) EndGroup();
+        else if (kind == ElementKind::Field) EndField();
+        else if (kind == ElementKind::Control) EndControl(false);
+        else if (kind == ElementKind::GroupControl) EndControl(true);
     } catch (const ModelError& error) {
         Refuse("element " + Quoted(localName) + ": " + error.what());
     }
 }
 
-void XMLReader::HandleStart(const std::string& name, const ElementAttributes& attributes)
+void XMLReader::HandleStart(ElementKind kind, const ElementAttributes& attributes)
 {
-    if (name == fmt::File) return StartFile(attributes);
-    if (name == fmt::Device) return StartDevice(attributes);
-    if (name == fmt::GroupElement) return StartGroup(attributes);
-    if (name == fmt::FieldElement) return StartField(attributes);
-    if (name == fmt::Control) return StartControl(attributes, false);
-    if (name == fmt::GroupControl) return StartControl(attributes, true);
-    if (name == fmt::Pos && !state_.currentControl && state_.currentField) return ReadFieldPosition(attributes);
-    if (name == fmt::Author || name == fmt::Modified) {
-        if (!state_.currentFile) return;
-        (name == fmt::Author ? state_.currentFile->author : state_.currentFile->modified) =
-            Attribute(attributes, fmt::Value);
+    switch (kind) {
+    case ElementKind::File: return StartFile(attributes);
+    case ElementKind::Device: return StartDevice(attributes);
+    case ElementKind::Group: return StartGroup(attributes);
+    case ElementKind::Field: return StartField(attributes);
+    case ElementKind::Control: return StartControl(attributes, false);
+    case ElementKind::GroupControl: return StartControl(attributes, true);
+    case ElementKind::Author:
+    case ElementKind::Modified:
+        if (state_.currentFile)
+            (kind == ElementKind::Author ? state_.currentFile->author : state_.currentFile->modified) =
+                Attribute(attributes, fmt::Value);
         return;
+    case ElementKind::DeviceValues: return ReadDeviceValues(attributes);
+    case ElementKind::RegisterVal: return ReadRegisterValue(attributes);
+    default: break;
     }
-    if (name == fmt::DeviceValues) return ReadDeviceValues(attributes);
-    if (name == fmt::RegisterVal) return ReadRegisterValue(attributes);
-    if (ReadControlChild(name, attributes)) return;
-    ReadFieldChild(name, attributes);
+    if (kind == ElementKind::Pos && !state_.currentControl && state_.currentField) return ReadFieldPosition(attributes);
+    if (ReadControlChild(kind, attributes)) return;
+    ReadFieldChild(kind, attributes);
 }
 
 void XMLReader::StartFile(const ElementAttributes& attributes)
@@ -201,30 +216,26 @@ void XMLReader::ReadFieldPosition(const ElementAttributes& attributes)
     field.size = static_cast<int16_t>(high - low + 1);
 }
 
-bool XMLReader::ReadFieldChild(const std::string& name, const ElementAttributes& attributes)
+bool XMLReader::ReadFieldChild(ElementKind kind, const ElementAttributes& attributes)
 {
     Field* field = state_.currentField.get();
     if (!field) return false;
-    if (name == fmt::DefaultValue) {
+    switch (kind) {
+    case ElementKind::DefaultValue:
         field->defaultValue = RadixValue(Attribute(attributes, fmt::Value), Attribute(attributes, fmt::Radix), 0);
         field->value = field->defaultValue;
-    } else if (name == fmt::NameFg) {
-        field->fg = ColourValue(Attribute(attributes, fmt::Value));
-    } else if (name == fmt::NameBg) {
-        field->bg = ColourValue(Attribute(attributes, fmt::Value));
-    } else if (name == fmt::NameBold) {
-        field->bold = true;
-    } else if (name == fmt::NameItalic) {
-        field->italic = true;
-    } else if (name == fmt::Inhouse) {
+        return true;
+    case ElementKind::NameFg: field->fg = ColourValue(Attribute(attributes, fmt::Value)); return true;
+    case ElementKind::NameBg: field->bg = ColourValue(Attribute(attributes, fmt::Value)); return true;
+    case ElementKind::NameBold: field->bold = true; return true;
+    case ElementKind::NameItalic: field->italic = true; return true;
+    case ElementKind::Inhouse:
         field->inhouse = true;
         field->Reserved = true;
-    } else if (name == fmt::ReservedElement) {
-        field->Reserved = true;
-    } else {
-        return false;
+        return true;
+    case ElementKind::Reserved: field->Reserved = true; return true;
+    default: return false;
     }
-    return true;
 }
 
 void XMLReader::StartControl(const ElementAttributes& attributes, bool isGroup)
@@ -249,56 +260,67 @@ void XMLReader::StartControl(const ElementAttributes& attributes, bool isGroup)
     state_.currentControl = record;
 }
 
-bool XMLReader::ReadControlChild(const std::string& name, const ElementAttributes& attributes)
+bool XMLReader::ReadControlChild(ElementKind kind, const ElementAttributes& attributes)
 {
     ControlRecord* record = state_.currentControl.get();
     if (!record) return false;
     RegisterView& view = state_.view;
     const WidgetId id = WidgetOf(*record);
     const std::string& value = Attribute(attributes, fmt::Value);
-    if (name == fmt::Caption) {
+    switch (kind) {
+    case ElementKind::Caption:
         record->caption = value;
         if (record->controlType == ControlType::Label) view.setText(id, value);
-    } else if (name == fmt::Max || name == fmt::Min) {
-        (name == fmt::Max ? record->max : record->min) =
-            DecimalValue(value, name == fmt::Max ? fmt::FallbackMax : fmt::FallbackMin);
+        break;
+    case ElementKind::Max:
+    case ElementKind::Min:
+        (kind == ElementKind::Max ? record->max : record->min) =
+            DecimalValue(value, kind == ElementKind::Max ? fmt::FallbackMax : fmt::FallbackMin);
         if (record->controlType == ControlType::Scrollbar || record->controlType == ControlType::UpDown)
             view.setRange(id, record->min, record->max);
         if (record->controlType == ControlType::Scrollbar)
             view.setSteps(id, 1, static_cast<int16_t>(std::floor(record->max * 0.05)));
-    } else if (name == fmt::Pos) {
+        break;
+    case ElementKind::Pos:
         record->X = DecimalValue(Attribute(attributes, fmt::X), 0);
         record->y = DecimalValue(Attribute(attributes, fmt::Y), 0);
         MoveControl(view, record->X, record->y, false, *record);
-    } else if (name == fmt::Fg || name == fmt::Bg) {
+        break;
+    case ElementKind::Fg:
+    case ElementKind::Bg: {
         const int32_t colour = ColourValue(value);
-        (name == fmt::Fg ? record->fg : record->bg) = colour;
+        (kind == ElementKind::Fg ? record->fg : record->bg) = colour;
         record->colorsSet = true;
-        name == fmt::Fg ? SetForeColor(view, Hex32(colour), *record) : SetBackColor(view, Hex32(colour), *record);
-    } else if (name == fmt::Radix) {
-        record->radix = value;
-    } else if (name == fmt::Height) {
+        kind == ElementKind::Fg ? SetForeColor(view, Hex32(colour), *record) : SetBackColor(view, Hex32(colour), *record);
+        break;
+    }
+    case ElementKind::Radix: record->radix = value; break;
+    case ElementKind::Height:
         record->height = DecimalValue(value, fmt::FallbackHeight);
         SetHeight(view, record->height, *record);
-    } else if (name == fmt::Width) {
+        break;
+    case ElementKind::Width:
         record->width = DecimalValue(value, fmt::FallbackWidth);
         SetWidth(view, record->width, *record);
-    } else if (name == fmt::Bold) {
+        break;
+    case ElementKind::Bold:
         record->bold = true;
         SetBold(view, *record, true);
-    } else if (name == fmt::Italics || name == fmt::Italic) {
+        break;
+    case ElementKind::Italics:
         record->italic = true;
         SetItalic(view, *record, true);
-    } else if (name == fmt::Justify) {
+        break;
+    case ElementKind::Justify:
         record->justify = DecimalValue(value, 0);
         SetJustify(view, *record);
-    } else if (name == fmt::Tooltip) {
+        break;
+    case ElementKind::Tooltip:
         record->tooltip = value;
         SetToolTip(view, *record);
-    } else if (name == fmt::IndexValue) {
-        ReadIndexValue(attributes);
-    } else {
-        return false;
+        break;
+    case ElementKind::IndexValue: ReadIndexValue(attributes); break;
+    default: return false;
     }
     return true;
 }
@@ -317,10 +339,12 @@ void XMLReader::ReadIndexValue(const ElementAttributes& attributes)
         else
             listOutOfOrder_ = true;
     }
-    record.setIndexBG(index, ColourValue(Attribute(attributes, fmt::Bg)));
-    record.setIndexFG(index, ColourValue(Attribute(attributes, fmt::Fg)));
-    record.setIndexBold(index, BooleanValue(Attribute(attributes, fmt::Bold), false));
-    record.setIndexItalic(index, BooleanValue(Attribute(attributes, fmt::Italic), false));
+    // Most entries give only an index and a value: the rest take their fallbacks without being parsed.
+    record.setIndexBG(index, ValueOr(attributes, fmt::Bg, 0, ColourValue));
+    record.setIndexFG(index, ValueOr(attributes, fmt::Fg, 0, ColourValue));
+    const auto flag = [](const std::string& text) { return BooleanValue(text, false); };
+    record.setIndexBold(index, ValueOr(attributes, fmt::Bold, false, flag));
+    record.setIndexItalic(index, ValueOr(attributes, fmt::Italic, false, flag));
 }
 
 void XMLReader::ReadDeviceValues(const ElementAttributes& attributes)

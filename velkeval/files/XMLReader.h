@@ -5,7 +5,9 @@
 #include <string>
 
 #include "DescriptionWindow.h"
+#include "ElementAttributes.h"
 #include "ElementEvents.h"
+#include "ElementKind.h"
 #include "ProgramState.h"
 #include "SaxFileReader.h"
 
@@ -21,8 +23,6 @@ namespace velk {
 // a register too large to lay out, elements nested where they cannot be)
 // is refused by a FileError naming the element; the parse then ignores the
 // rest of the file and ParseFile rethrows it once the parser has returned.
-class ElementAttributes;
-
 class XMLReader final : public ElementEvents {
 public:
     XMLReader(ProgramState& state, DescriptionWindow& window) : state_(state), window_(window) {}
@@ -41,7 +41,7 @@ public:
 
 private:
     void DiscardUnfinished();
-    void HandleStart(const std::string& name, const ElementAttributes& attributes);
+    void HandleStart(ElementKind kind, const ElementAttributes& attributes);
     void StartFile(const ElementAttributes& attributes);
     void StartDevice(const ElementAttributes& attributes);
     void StartGroup(const ElementAttributes& attributes);
@@ -49,8 +49,8 @@ private:
     void StartControl(const ElementAttributes& attributes, bool isGroup);
     void ReadFieldPosition(const ElementAttributes& attributes);
     // Field and control children; false when the name is neither.
-    bool ReadFieldChild(const std::string& name, const ElementAttributes& attributes);
-    bool ReadControlChild(const std::string& name, const ElementAttributes& attributes);
+    bool ReadFieldChild(ElementKind kind, const ElementAttributes& attributes);
+    bool ReadControlChild(ElementKind kind, const ElementAttributes& attributes);
     void ReadIndexValue(const ElementAttributes& attributes);
     void ReadDeviceValues(const ElementAttributes& attributes);
     void ReadRegisterValue(const ElementAttributes& attributes);
@@ -69,6 +69,7 @@ private:
     bool deviceBuilt_ = false;            // the selected device has been met
     bool listOutOfOrder_ = false;         // the current control's list is filled at its end
     std::set<std::string> namesInUse_;   // registry keys of this load, lower-cased
+    ElementAttributes attributes_;        // the current start element's, storage kept between elements
 };
 
 }  // namespace velk

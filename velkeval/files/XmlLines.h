@@ -29,6 +29,9 @@ public:
     // Depth TABs, "</", the element name, ">" and the line end.
     void Close(int depth, std::string_view name);
 
+    // Room for `bytes` of text, so a large file is not copied as it grows.
+    void Reserve(size_t bytes) { text_.reserve(bytes); }
+
     const std::string& text() const { return text_; }
 
 private:
