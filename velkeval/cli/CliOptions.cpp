@@ -9,13 +9,13 @@
 namespace velk::cli {
 namespace {
 
-struct OptionSpec {
+struct OptionDefinition {
     const char* longName;
     char shortName;  // 0: none
     bool takesValue;
 };
 
-constexpr std::array<OptionSpec, 11> Options{{
+constexpr std::array<OptionDefinition, 11> Options{{
     {"device", 'd', true},
     {"link", 0, true},
     {"backend", 0, true},
@@ -29,11 +29,12 @@ constexpr std::array<OptionSpec, 11> Options{{
     {"help", 'h', false},
 }};
 
-const OptionSpec* FindOption(const std::string& word)
+const OptionDefinition* FindOption(const std::string& word)
 {
-    for (const OptionSpec& spec : Options) {
-        if (word.size() == 2 && word[0] == '-' && spec.shortName != 0 && word[1] == spec.shortName) return &spec;
-        if (word == std::string("--") + spec.longName) return &spec;
+    for (const OptionDefinition& definition : Options) {
+        if (word.size() == 2 && word[0] == '-' && definition.shortName != 0 && word[1] == definition.shortName)
+            return &definition;
+        if (word == std::string("--") + definition.longName) return &definition;
     }
     return nullptr;
 }
@@ -91,18 +92,18 @@ CliOptions ParseCliOptions(const std::vector<std::string>& arguments)
             inlineValue = word.substr(equals + 1);
             word.resize(equals);
         }
-        const OptionSpec* spec = FindOption(word);
-        if (spec == nullptr) throw UsageError("unknown option " + word);
-        if (!spec->takesValue) {
+        const OptionDefinition* definition = FindOption(word);
+        if (definition == nullptr) throw UsageError("unknown option " + word);
+        if (!definition->takesValue) {
             if (inlineValue) throw UsageError(word + " takes no value");
-            Store(options, spec->longName, {});
+            Store(options, definition->longName, {});
             continue;
         }
         if (!inlineValue) {
             if (i + 1 >= arguments.size()) throw UsageError(word + " needs a value");
             inlineValue = arguments[++i];
         }
-        Store(options, spec->longName, *inlineValue);
+        Store(options, definition->longName, *inlineValue);
     }
     return options;
 }

@@ -144,6 +144,7 @@ uint8_t I2CDevInterface::ReadByte(int16_t reg)
 
 bool I2CDevInterface::Probe(uint8_t address8)
 {
+    portio::PortClaim claim(ports_, base());
     i2cStart(false);
     const bool ack = i2cWriteByte(address8);
     i2cStop();
