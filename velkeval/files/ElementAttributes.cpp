@@ -21,6 +21,15 @@ void LowerInPlace(std::string& name)
     }
 }
 
+// Names are a few letters: compared where they lie, without a call.
+bool SameName(const std::string& a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < b.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
 }  // namespace
 
 void ElementAttributes::Read(const AttributeList& attributes)
@@ -31,8 +40,7 @@ void ElementAttributes::Read(const AttributeList& attributes)
         if (length > 0 && attributes_.size() < static_cast<size_t>(length)) attributes_.resize(static_cast<size_t>(length));
         for (int i = 0; i < length; ++i) {
             auto& [name, value] = attributes_[static_cast<size_t>(i)];
-            name = attributes.getLocalName(i);
-            value = attributes.getValue(i);
+            attributes.readAttribute(i, name, value);
             LowerInPlace(name);
             count_ = static_cast<size_t>(i) + 1;
         }
@@ -44,7 +52,7 @@ void ElementAttributes::Read(const AttributeList& attributes)
 const std::string* ElementAttributes::Find(std::string_view lowerName) const
 {
     for (size_t i = count_; i-- > 0;)
-        if (attributes_[i].first == lowerName) return &attributes_[i].second;
+        if (SameName(attributes_[i].first, lowerName)) return &attributes_[i].second;
     return nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include "ElementKind.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -55,7 +56,7 @@ ElementKind KindOfElement(std::string_view name)
     const size_t letter = static_cast<size_t>(name.front() - 'a');
     const size_t first = index.start[letter][name.size()];
     for (size_t i = first; i < first + index.count[letter][name.size()]; ++i)
-        if (index.sorted[i].first == name) return index.sorted[i].second;
+        if (std::equal(name.begin(), name.end(), index.sorted[i].first.begin())) return index.sorted[i].second;
     return ElementKind::Other;
 }
 

@@ -4,6 +4,12 @@
 
 namespace velk {
 
+void AttributeList::readAttribute(int index, std::string& localName, std::string& value) const
+{
+    localName = getLocalName(index);
+    value = getValue(index);
+}
+
 std::string GetAttribute(const AttributeList& attributes, std::string_view name)
 {
     const std::string wanted = LowerCase(name);

@@ -13,6 +13,10 @@ public:
     virtual int getLength() const = 0;
     virtual std::string getLocalName(int index) const = 0;
     virtual std::string getValue(int index) const = 0;
+    // Both texts of the attribute at `index` into the given strings, whose
+    // storage a reader of many elements reuses. This one asks the two
+    // members above; a list that can fill the strings directly overrides it.
+    virtual void readAttribute(int index, std::string& localName, std::string& value) const;
 };
 
 // The value of the last attribute whose name matches `name` lower-cased, or

@@ -89,17 +89,37 @@ std::string UnsignedText(unsigned long long value, unsigned base)
     return text;
 }
 
+enum class Radix { Hex, Oct, Bin, Other };
+
+// The radix a name stands for, in any letter case. Names are nearly always
+// ASCII and are compared where they lie; others go through LowerCase.
+Radix RadixNamed(std::string_view name)
+{
+    if (name.size() != 3) return Radix::Other;
+    char lower[3];
+    for (size_t i = 0; i < 3; ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c >= 0x80) return RadixNamed(LowerCase(name));
+        lower[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    const std::string_view text(lower, 3);
+    if (text == "hex") return Radix::Hex;
+    if (text == "oct") return Radix::Oct;
+    if (text == "bin") return Radix::Bin;
+    return Radix::Other;
+}
+
 }  // namespace
 
 int16_t TextToInt(std::string_view text, int16_t fallback, std::string_view radix)
 {
-    const std::string lower = LowerCase(radix);
+    const Radix named = RadixNamed(radix);
     std::optional<long long> value;
-    if (lower == "hex") {
+    if (named == Radix::Hex) {
         value = ParseLiteral(text, 16, 16);
-    } else if (lower == "oct") {
+    } else if (named == Radix::Oct) {
         value = ParseLiteral(text, 8, 16);
-    } else if (lower == "bin") {
+    } else if (named == Radix::Bin) {
         if (text.empty()) return fallback;
         try {
             return BinToInt(text);
@@ -114,11 +134,11 @@ int16_t TextToInt(std::string_view text, int16_t fallback, std::string_view radi
 
 int32_t TextToLong(std::string_view text, int32_t fallback, std::string_view radix)
 {
-    const std::string lower = LowerCase(radix);
+    const Radix named = RadixNamed(radix);
     std::optional<long long> value;
-    if (lower == "hex")
+    if (named == Radix::Hex)
         return HexToLong(text).value_or(fallback);
-    if (lower == "oct")
+    if (named == Radix::Oct)
         value = ParseLiteral(text, 8, 32);
     else
         value = ParseDecimal(text, INT32_MIN, INT32_MAX);

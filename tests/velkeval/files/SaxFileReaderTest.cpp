@@ -48,6 +48,40 @@ TEST(SaxFileReader, DeliversElementsInOrderWithLocalNamesAndDecodedValues)
                                                    "</empty", "</file"}));
 }
 
+// Reads each attribute into strings kept from element to element, as the
+// loader does.
+class ReusingLog : public ElementEvents {
+public:
+    std::vector<std::string> lines;
+    std::string name, value;
+
+    void startElement(const std::string& localName, const AttributeList& attributes) override
+    {
+        std::string line = localName;
+        for (int i = 0; i < attributes.getLength(); ++i) {
+            attributes.readAttribute(i, name, value);
+            line += " " + name + "=" + value;
+        }
+        lines.push_back(line);
+    }
+    void endElement(const std::string&) override {}
+};
+
+TEST(SaxFileReader, NamesAndValuesOfEveryLengthKeepTheirCharactersWhereverOneIsNotAscii)
+{
+    // Lengths around the four-unit steps of the narrowing, with a non-ASCII
+    // character first, in the middle and last; a long value after a short
+    // one, and a short after a long, into the same strings.
+    TempDir dir;
+    const auto path = WriteFile(dir, "<r><\xC3\xA9 a=\"x\"/><abcd\xC3\xA9 bcde=\"wxyz\xE2\x82\xAC\" c=\"\"/>"
+                                     "<abc\xC3\xA9" "defg l=\"a long value of many units\" s=\"ab\xC3\xA9\"/></r>");
+    ReusingLog log;
+    const ParseOutcome outcome = ReadWithSax(path, log);
+    EXPECT_TRUE(outcome.ok) << outcome.lastError;
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"r", "\xC3\xA9 a=x", "abcd\xC3\xA9 bcde=wxyz\xE2\x82\xAC c=",
+                                                   "abc\xC3\xA9" "defg l=a long value of many units s=ab\xC3\xA9"}));
+}
+
 TEST(SaxFileReader, ReportsWhereAMalformedOrMissingFileFailed)
 {
     TempDir dir;

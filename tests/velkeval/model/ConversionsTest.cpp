@@ -60,6 +60,11 @@ TEST(TextToInt, RadixIsComparedLowerCasedAndUnknownRadixesReadDecimal)
     EXPECT_EQ(TextToInt("10", -1, "sedecimal"), 10);
     EXPECT_EQ(TextToInt("10", -1, ""), 10);
     EXPECT_EQ(TextToInt("1F", -1, "whatever"), -1);
+    // Letters beyond ASCII never make a radix name: this "hex" has a Cyrillic "e".
+    EXPECT_EQ(TextToInt("1F", -1, "h\xD0\xB5x"), -1);
+    EXPECT_EQ(TextToInt("10", -1, "h\xD0\xB5x"), 10);
+    EXPECT_EQ(TextToLong("1F", -1, "Hex"), 31);
+    EXPECT_EQ(TextToLong("17", -1, "OCT"), 15);
 }
 
 TEST(TextToInt, BinaryFollowsBinToIntAndOverflowsPastFifteenDigits)
