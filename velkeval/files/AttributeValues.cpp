@@ -15,10 +15,24 @@ std::string_view WithoutBlanks(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// A plain count of at most four digits, as nearly every number in a
+// description is, read at once; anything else is left to TextToInt.
+std::optional<int16_t> ShortDigits(std::string_view text)
+{
+    if (text.empty() || text.size() > 4) return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return static_cast<int16_t>(value);
+}
+
 }  // namespace
 
 int16_t DecimalValue(std::string_view text, int16_t fallback)
 {
+    if (const auto digits = ShortDigits(text)) return *digits;
     const std::string_view trimmed = WithoutBlanks(text);
     if (trimmed.size() > 2 && trimmed[0] == '&') {
         const char prefix = trimmed[1];
