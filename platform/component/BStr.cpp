@@ -47,9 +47,10 @@ void ReleaseCache(void* data)
     auto& own = *static_cast<Strings*>(data);
     own.state = State::gone;
     own.limit = 0;
-    for (Shelf& shelf : own.shelves) {
-        for (size_t i = 0; i < shelf.count; ++i) std::free(PrefixOf(shelf.texts[i]));
-        shelf.count = 0;
+    for (size_t c = 0; c < kClasses; ++c) {
+        uintptr_t* shelf = own.shelves + c * kShelfWords;
+        for (size_t i = 1; i <= shelf[0]; ++i) std::free(PrefixOf(reinterpret_cast<BSTR>(shelf[i])));
+        shelf[0] = 0;
     }
 }
 
@@ -74,23 +75,22 @@ bool CacheUsable(Strings& own)
 
 char* AllocateBlock(uint32_t length)
 {
-    const size_t sizeClass = SizeClass(length);
-    if (sizeClass < kClasses) {
+    if (SizeClass(length) < kClasses) {
         // Only a usable cache holds strings: no need to ask.
-        Shelf& shelf = ThreadCache().shelves[sizeClass];
-        if (shelf.count > 0) return PrefixOf(shelf.texts[--shelf.count]);
+        uintptr_t* shelf = ThreadCache().shelves + ShelfOf(size_t{length} * 2);
+        if (shelf[0] > 0) return PrefixOf(reinterpret_cast<BSTR>(shelf[shelf[0]--]));
     }
     return static_cast<char*>(std::malloc(BlockBytes(length)));
 }
 
 void FreeString(BSTR text)
 {
-    const size_t sizeClass = SizeClass(BStrUnits(text));
-    if (sizeClass < kClasses) {
+    const uint32_t length = BStrUnits(text);
+    if (SizeClass(length) < kClasses) {
         Strings& own = ThreadCache();
-        Shelf& shelf = own.shelves[sizeClass];
-        if (CacheUsable(own) && shelf.count < own.limit) {
-            shelf.texts[shelf.count++] = text;
+        uintptr_t* shelf = own.shelves + ShelfOf(size_t{length} * 2);
+        if (CacheUsable(own) && shelf[0] < own.limit) {
+            shelf[++shelf[0]] = reinterpret_cast<uintptr_t>(text);
             return;
         }
     }

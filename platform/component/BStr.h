@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -46,30 +45,24 @@ constexpr size_t kPerClass = 15;
 
 enum class State : uint8_t { unhooked, usable, gone };  // gone: the thread is ending, no more caching
 
-// One size class's strings, kept as they were handed out (their length
-// prefix sits before them); 128 bytes, so a class is found with one shift.
-struct Shelf {
-    uint64_t count;
-    BSTR texts[kPerClass];
-};
-
 // Plain data, zero at thread start: an access is a few instructions, without
-// an initialisation check.
+// an initialisation check. Each size class has a shelf of 16 words: its
+// count, then up to 15 strings kept as they were handed out (their length
+// prefix sits before them). A shelf's first word is then the text's byte
+// length with its low four bits cleared, and each word is reached with one
+// addressing mode from the thread's own data.
+constexpr size_t kShelfWords = kPerClass + 1;
 struct Strings {
-    Shelf shelves[kClasses];
-    uint64_t limit;  // kPerClass while the thread may cache, else 0, so a free compares one number
+    uintptr_t shelves[kClasses * kShelfWords];
+    uintptr_t limit;  // kPerClass while the thread may cache, else 0, so a free compares one number
     State state;
 };
 
-static_assert(sizeof(Shelf) == 128 && offsetof(Strings, shelves) == 0);
+static_assert(kShelfWords == kClassUnits * 2, "a shelf's place comes from the byte length by a mask");
 
-// The shelf of strings of `bytes` bytes (fewer than kClasses * kClassUnits
-// units), from a shift and a mask rather than a division and a multiplication.
-inline Shelf& ShelfOf(Strings& own, size_t bytes)
-{
-    constexpr size_t kShelfBytesPerTextByte = sizeof(Shelf) / (kClassUnits * 2);
-    return *reinterpret_cast<Shelf*>(reinterpret_cast<char*>(&own) + (bytes * kShelfBytesPerTextByte & ~(sizeof(Shelf) - 1)));
-}
+// Where the shelf of strings of `bytes` bytes (fewer than kClasses *
+// kClassUnits units) begins.
+constexpr size_t ShelfOf(size_t bytes) { return bytes / (kClassUnits * 2) * kShelfWords; }
 
 // Defined in the runtime. Clients built as shared libraries reach it through
 // the general TLS model, valid when the runtime is loaded late by dlopen.
@@ -119,11 +112,11 @@ inline BSTR TakeCached(std::u16string_view text)
 {
     const size_t length = text.size();
     if (length >= kClasses * kClassUnits) return nullptr;
-    Shelf& shelf = ShelfOf(cached, length * 2);
-    uint64_t count = shelf.count;
+    const size_t shelf = ShelfOf(length * 2);
+    uintptr_t count = cached.shelves[shelf];
     if (count == 0) return nullptr;
-    shelf.count = --count;
-    BSTR result = shelf.texts[count];
+    cached.shelves[shelf] = --count;
+    auto result = reinterpret_cast<BSTR>(cached.shelves[shelf + 1 + count]);
     const auto prefix = static_cast<uint32_t>(length * 2);
     std::memcpy(reinterpret_cast<char*>(result) - kPrefixBytes, &prefix, kPrefixBytes);
     CopyUnits(result, text.data(), length);
@@ -149,12 +142,11 @@ inline void BStrFree(BSTR text)
     uint32_t bytes;
     std::memcpy(&bytes, reinterpret_cast<const char*>(text) - kPrefixBytes, kPrefixBytes);
     if (bytes < kClasses * kClassUnits * 2) {
-        Strings& own = cached;
-        Shelf& shelf = ShelfOf(own, bytes);
-        const uint64_t count = shelf.count;
-        if (count < own.limit) {
-            shelf.texts[count] = text;
-            shelf.count = count + 1;
+        const size_t shelf = ShelfOf(bytes);
+        const uintptr_t count = cached.shelves[shelf];
+        if (count < cached.limit) {
+            cached.shelves[shelf + 1 + count] = reinterpret_cast<uintptr_t>(text);
+            cached.shelves[shelf] = count + 1;
             return;
         }
     }
