@@ -74,7 +74,6 @@ constexpr size_t SizeClass(size_t units) { return units / kClassUnits; }
 // branches for longer texts, which that length never takes.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Warray-bounds"
-#pragma GCC diagnostic ignored "-Wstringop-overread"
 template <size_t Bytes>
 inline void CopyPiece(char16_t* to, const char16_t* from)
 {
