@@ -16,7 +16,8 @@ namespace {
 // attributes' local names and values are read through ISAXAttributes, each a
 // fresh string the reader of it frees.
 struct Tally {
-    void element(std::u16string_view uri, std::u16string_view localName, std::u16string_view rawName,
+    // Inline in each subscriber: one call per event, like the ParserCore sink.
+    [[gnu::always_inline]] void element(std::u16string_view uri, std::u16string_view localName, std::u16string_view rawName,
                  ISAXAttributes* attributes)
     {
         events++;

@@ -7,11 +7,95 @@
 #include <cstring>
 #include <limits>
 
+using namespace bstr_cache;
+
+// The runtime may be loaded late (with a component, by a program that does
+// not link it), so its thread-local data uses the general model.
+constinit thread_local Strings bstr_cache::cached{};
+
 namespace {
 
-constexpr size_t kPrefixBytes = sizeof(uint32_t);
-
 char* PrefixOf(BSTR text) { return reinterpret_cast<char*>(text) - kPrefixBytes; }
+
+// The sanitizer build goes to malloc every time, so that it still sees every
+// use of a freed string: no thread is ever let cache, so the inline paths
+// always find the cache empty and its limit 0, and each block is the
+// string's exact size, so that a write past its end is seen too.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kCaching = false;
+#else
+constexpr bool kCaching = true;
+#endif
+
+size_t BlockBytes(uint32_t length)
+{
+    const size_t units = kCaching && SizeClass(length) < kClasses ? (SizeClass(length) + 1) * kClassUnits : size_t{length} + 1;
+    return kPrefixBytes + units * 2;
+}
+
+// The thread's cache, its address worked out once per call: the compiler
+// would otherwise ask the runtime again for each use.
+Strings& ThreadCache()
+{
+    Strings* own = &cached;
+    asm("" : "+r"(own));
+    return *own;
+}
+
+void ReleaseCache(void* data)
+{
+    auto& own = *static_cast<Strings*>(data);
+    own.state = State::gone;
+    own.limit = 0;
+    for (size_t c = 0; c < kClasses; ++c) {
+        uintptr_t* shelf = own.shelves + c * kShelfWords;
+        for (size_t i = 1; i <= shelf[0]; ++i) std::free(PrefixOf(reinterpret_cast<BSTR>(shelf[i])));
+        shelf[0] = 0;
+    }
+}
+
+// Sets up the thread's exit hook, once; out of line, so the common path stays short.
+[[gnu::noinline]] bool HookCache(Strings& own)
+{
+    static pthread_key_t key;
+    static const bool keyMade = pthread_key_create(&key, ReleaseCache) == 0;
+    const bool hooked = keyMade && pthread_setspecific(key, &own) == 0;
+    own.state = hooked ? State::usable : State::gone;
+    own.limit = hooked ? kPerClass : 0;
+    return hooked;
+}
+
+// Whether this thread may cache.
+bool CacheUsable(Strings& own)
+{
+    if (!kCaching) return false;
+    if (own.state == State::usable) return true;
+    return own.state == State::unhooked && HookCache(own);
+}
+
+char* AllocateBlock(uint32_t length)
+{
+    if (SizeClass(length) < kClasses) {
+        // Only a usable cache holds strings: no need to ask.
+        uintptr_t* shelf = ThreadCache().shelves + ShelfOf(size_t{length} * 2);
+        if (shelf[0] > 0) return PrefixOf(reinterpret_cast<BSTR>(shelf[shelf[0]--]));
+    }
+    return static_cast<char*>(std::malloc(BlockBytes(length)));
+}
+
+void FreeString(BSTR text)
+{
+    const uint32_t length = BStrUnits(text);
+    if (SizeClass(length) < kClasses) {
+        Strings& own = ThreadCache();
+        uintptr_t* shelf = own.shelves + ShelfOf(size_t{length} * 2);
+        if (CacheUsable(own) && shelf[0] < own.limit) {
+            shelf[++shelf[0]] = reinterpret_cast<uintptr_t>(text);
+            return;
+        }
+    }
+    std::free(PrefixOf(text));
+}
 
 }  // namespace
 
@@ -20,103 +104,6 @@ BSTR SysAllocString(const OLECHAR* text)
     if (!text) return nullptr;
     return SysAllocStringLen(text, static_cast<uint32_t>(std::char_traits<char16_t>::length(text)));
 }
-
-namespace {
-
-// Freed short strings are kept per thread, by size class, and handed out
-// again: a parse allocates and frees a few strings per attribute, and malloc
-// would be most of its cost. The sanitizer build goes to malloc every time,
-// so that it still sees every use of a freed string.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr size_t kCachedClasses = 0;
-#else
-constexpr size_t kCachedClasses = 16;
-#endif
-constexpr size_t kClassUnits = 8;  // class c holds up to (c + 1) * 8 - 1 units
-constexpr size_t kCachedPerClass = 16;
-
-size_t SizeClass(uint32_t length) { return length / kClassUnits; }
-size_t BlockBytes(uint32_t length)
-{
-    const size_t units = SizeClass(length) < kCachedClasses ? (SizeClass(length) + 1) * kClassUnits : size_t{length} + 1;
-    return kPrefixBytes + units * 2;
-}
-
-// Plain data only, so that the fast path is a few loads from static TLS; the
-// blocks a thread keeps are freed by a thread-exit hook set up on first use.
-enum class CacheState : uint8_t { unhooked, usable, gone };  // gone: the thread is ending, no more caching
-
-struct BlockCache {
-    char* blocks[kCachedClasses ? kCachedClasses : 1][kCachedPerClass];
-    size_t counts[kCachedClasses ? kCachedClasses : 1];
-    CacheState state;
-};
-
-// The runtime may be loaded late (with a component, by a program that does
-// not link it), so its thread-local data uses the general model; each call
-// looks the cache up once.
-thread_local BlockCache cache;
-
-// The thread's cache, its address worked out once per call: the compiler
-// would otherwise ask the runtime again for each use.
-BlockCache& ThreadCache()
-{
-    BlockCache* own = &cache;
-    asm("" : "+r"(own));
-    return *own;
-}
-
-void ReleaseCache(void* data)
-{
-    auto& own = *static_cast<BlockCache*>(data);
-    own.state = CacheState::gone;
-    for (size_t c = 0; c < kCachedClasses; ++c) {
-        for (size_t i = 0; i < own.counts[c]; ++i) std::free(own.blocks[c][i]);
-        own.counts[c] = 0;
-    }
-}
-
-// Sets up the thread's exit hook, once; out of line, so the common path stays short.
-[[gnu::noinline]] bool HookCache(BlockCache& own)
-{
-    static pthread_key_t key;
-    static const bool keyMade = pthread_key_create(&key, ReleaseCache) == 0;
-    own.state = keyMade && pthread_setspecific(key, &own) == 0 ? CacheState::usable : CacheState::gone;
-    return own.state == CacheState::usable;
-}
-
-// Whether this thread may cache.
-bool CacheUsable(BlockCache& own)
-{
-    if (own.state == CacheState::usable) return true;
-    return own.state == CacheState::unhooked && HookCache(own);
-}
-
-char* AllocateBlock(uint32_t length)
-{
-    const size_t sizeClass = SizeClass(length);
-    if (sizeClass < kCachedClasses) {
-        // Only a usable cache holds blocks: no need to ask.
-        BlockCache& own = ThreadCache();
-        if (own.counts[sizeClass] > 0) return own.blocks[sizeClass][--own.counts[sizeClass]];
-    }
-    return static_cast<char*>(std::malloc(BlockBytes(length)));
-}
-
-void FreeBlock(char* block, uint32_t length)
-{
-    const size_t sizeClass = SizeClass(length);
-    if (sizeClass < kCachedClasses) {
-        BlockCache& own = ThreadCache();
-        if (CacheUsable(own) && own.counts[sizeClass] < kCachedPerClass) {
-            own.blocks[sizeClass][own.counts[sizeClass]++] = block;
-            return;
-        }
-    }
-    std::free(block);
-}
-
-}  // namespace
 
 BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length)
 {
@@ -137,7 +124,7 @@ BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length)
 
 void SysFreeString(BSTR text)
 {
-    if (text) FreeBlock(PrefixOf(text), BStrUnits(text));
+    if (text) FreeString(text);
 }
 
 uint32_t SysStringLen(BSTR text) { return BStrUnits(text); }

@@ -69,26 +69,41 @@ void EventFirer::endPrefixMapping(std::u16string_view prefix)
     if (!dispatch_.empty()) invoke(DISPID_CONTENT_ENDPREFIXMAPPING, TextArgument(p));
 }
 
+// The element events come in pairs for every element: with one vtable
+// subscriber each is a single call, and the loops over every subscriber stay
+// out of line, so that the common path saves no registers.
 void EventFirer::startElement(std::u16string_view uri, std::u16string_view localName, std::u16string_view rawName,
                               sax::AttributeList attributes)
 {
-    BSTR u = lendCounted(uri);
-    BSTR l = lendCounted(localName);
-    BSTR r = lendCounted(rawName);
     attributes_.show(attributes);
-    for (const auto& subscriber : vtable_) subscriber->startElement(u, l, r, &attributes_);
-    if (!dispatch_.empty())
-        invoke(DISPID_CONTENT_STARTELEMENT, TextArgument(u), TextArgument(l), TextArgument(r), ObjectArgument(&attributes_));
+    if (only_)
+        only_->startElement(lendCounted(uri), lendCounted(localName), lendCounted(rawName), &attributes_);
+    else
+        startElementToAll(lendCounted(uri), lendCounted(localName), lendCounted(rawName));
     attributes_.hide();
+}
+
+void EventFirer::startElementToAll(BSTR uri, BSTR localName, BSTR rawName)
+{
+    for (const auto& subscriber : vtable_) subscriber->startElement(uri, localName, rawName, &attributes_);
+    if (!dispatch_.empty())
+        invoke(DISPID_CONTENT_STARTELEMENT, TextArgument(uri), TextArgument(localName), TextArgument(rawName),
+               ObjectArgument(&attributes_));
 }
 
 void EventFirer::endElement(std::u16string_view uri, std::u16string_view localName, std::u16string_view rawName)
 {
-    BSTR u = lendCounted(uri);
-    BSTR l = lendCounted(localName);
-    BSTR r = lendCounted(rawName);
-    for (const auto& subscriber : vtable_) subscriber->endElement(u, l, r);
-    if (!dispatch_.empty()) invoke(DISPID_CONTENT_ENDELEMENT, TextArgument(u), TextArgument(l), TextArgument(r));
+    if (only_)
+        only_->endElement(lendCounted(uri), lendCounted(localName), lendCounted(rawName));
+    else
+        endElementToAll(lendCounted(uri), lendCounted(localName), lendCounted(rawName));
+}
+
+void EventFirer::endElementToAll(BSTR uri, BSTR localName, BSTR rawName)
+{
+    for (const auto& subscriber : vtable_) subscriber->endElement(uri, localName, rawName);
+    if (!dispatch_.empty())
+        invoke(DISPID_CONTENT_ENDELEMENT, TextArgument(uri), TextArgument(localName), TextArgument(rawName));
 }
 
 void EventFirer::processingInstruction(std::u16string_view target, std::u16string_view data)

@@ -26,9 +26,11 @@ public:
     {
         vtable_ = std::move(vtable);
         dispatch_ = std::move(dispatch);
+        only_ = vtable_.size() == 1 && dispatch_.empty() ? vtable_.front().get() : nullptr;
     }
     void release()
     {
+        only_ = nullptr;
         vtable_.clear();
         dispatch_.clear();
         attributes_.hide();
@@ -68,10 +70,16 @@ private:
         fire(member, sizeof...(args));
     }
     void fire(DISPID member, UINT count);
+    // The element events for every subscriber, when there is not just one.
+    [[gnu::noinline]] void startElementToAll(BSTR uri, BSTR localName, BSTR rawName);
+    [[gnu::noinline]] void endElementToAll(BSTR uri, BSTR localName, BSTR rawName);
 
     ISAXLocator& locator_;
     SAXAttributeList& attributes_;
     std::vector<ComPtr<ISAXContentHandler>> vtable_;
+    // The one subscriber when a parse has just one, on the vtable: the
+    // element events then make one call without a loop or a dispatch check.
+    ISAXContentHandler* only_ = nullptr;
     std::vector<ComPtr<IDispatch>> dispatch_;
     std::array<BStrBuffer, 2> buffers_;
     std::array<VARIANT, 4> arguments_{};  // the current dispatch event's, last first

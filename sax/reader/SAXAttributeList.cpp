@@ -18,14 +18,6 @@ constexpr std::array<DispatchName, 9> kNames = {{
     {u"getValueNS", DISPID_SAXATTRIBUTES_GETVALUENS},
 }};
 
-// Hands a copy of `text` to an out parameter; an absent text is the empty string.
-HRESULT ReturnCopy(std::u16string_view text, BSTR* out)
-{
-    if (!out) return E_POINTER;
-    *out = SysAllocString(text);
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
-
 }  // namespace
 
 HRESULT SAXAttributeList::QueryInterface(const IID& iid, void** object)
@@ -33,10 +25,10 @@ HRESULT SAXAttributeList::QueryInterface(const IID& iid, void** object)
     return OfferInterface<ISAXAttributes>(this, iid, object, {IID_IUnknown, IID_IDispatch, IID_ISAXAttributes});
 }
 
-const sax::Attribute* SAXAttributeList::at(int32_t index) const
+HRESULT SAXAttributeList::allocateOut(std::u16string_view text, BSTR* out)
 {
-    if (index < 0 || static_cast<size_t>(index) >= attributes_.size()) return nullptr;
-    return &attributes_[static_cast<size_t>(index)];
+    *out = SysAllocString(text);
+    return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 int32_t SAXAttributeList::indexOfRawName(std::u16string_view rawName) const
@@ -62,26 +54,22 @@ HRESULT SAXAttributeList::getLength(int32_t* plLength)
 
 HRESULT SAXAttributeList::getValue(int32_t iIndex, BSTR* pbsValue)
 {
-    const sax::Attribute* a = at(iIndex);
-    return ReturnCopy(a ? a->value : std::u16string_view(), pbsValue);
+    return copyOut<&sax::Attribute::value>(iIndex, pbsValue);
 }
 
 HRESULT SAXAttributeList::getRawName(int32_t iIndex, BSTR* pbsRawName)
 {
-    const sax::Attribute* a = at(iIndex);
-    return ReturnCopy(a ? a->rawName : std::u16string_view(), pbsRawName);
+    return copyOut<&sax::Attribute::rawName>(iIndex, pbsRawName);
 }
 
 HRESULT SAXAttributeList::getLocalName(int32_t iIndex, BSTR* pbsLocalName)
 {
-    const sax::Attribute* a = at(iIndex);
-    return ReturnCopy(a ? a->localName : std::u16string_view(), pbsLocalName);
+    return copyOut<&sax::Attribute::localName>(iIndex, pbsLocalName);
 }
 
 HRESULT SAXAttributeList::getURI(int32_t iIndex, BSTR* pbsURI)
 {
-    const sax::Attribute* a = at(iIndex);
-    return ReturnCopy(a ? a->uri : std::u16string_view(), pbsURI);
+    return copyOut<&sax::Attribute::uri>(iIndex, pbsURI);
 }
 
 HRESULT SAXAttributeList::getIndex(BSTR sRawName, int32_t* val)

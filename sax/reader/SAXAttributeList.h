@@ -33,8 +33,24 @@ public:
     HRESULT getValueNS(BSTR URI, BSTR localName, BSTR* pbsValue) override;
 
 private:
-    // The attribute at `index`, or null when out of range.
-    const sax::Attribute* at(int32_t index) const;
+    // A fresh copy of one string of the attribute at `index` for an out
+    // parameter; out of range, the empty string. Inline: a client reads
+    // each attribute's strings one call at a time.
+    template <std::u16string_view sax::Attribute::*Member>
+    HRESULT copyOut(int32_t index, BSTR* out) const
+    {
+        if (!out) return E_POINTER;
+        const auto i = static_cast<uint32_t>(index);  // a negative index is out of range too
+        const std::u16string_view text = i < attributes_.size() ? attributes_[i].*Member : std::u16string_view();
+        if (BSTR copy = bstr_cache::TakeCached(text)) {
+            *out = copy;
+            return S_OK;
+        }
+        return allocateOut(text, out);
+    }
+    // copyOut when the thread's cache has no string to give: out of line, so
+    // that the common path saves no registers.
+    [[gnu::noinline]] static HRESULT allocateOut(std::u16string_view text, BSTR* out);
     int32_t indexOfRawName(std::u16string_view rawName) const;
     int32_t indexOfName(std::u16string_view uri, std::u16string_view localName) const;
 

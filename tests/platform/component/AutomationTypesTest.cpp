@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstring>
 #include <thread>
 #include <vector>
@@ -85,6 +88,101 @@ TEST(BStr, ThreadsNeverShareABlockAndMayFreeEachOthersStrings)
     }
     BStr again(u"abc");
     EXPECT_EQ(again.view(), u"abc");
+}
+
+// The inline paths (SysAllocString of a view, BStrFree) and the runtime's
+// own functions share one cache: a string from either may be freed by the other.
+TEST(BStr, CachedStringsServeEveryLengthOfTheirClassAndMixWithTheRuntimeFunctions)
+{
+    for (uint32_t length = 0; length < 140; ++length) {
+        const std::u16string first(length, u'x');
+        BSTR text = SysAllocString(first);
+        ASSERT_NE(text, nullptr);
+        BStrFree(text);
+        // Shorter, longer and equal lengths in the same class, after the free above put a string on its shelf.
+        for (uint32_t other : {length - length % 8, length, length | 7u}) {
+            std::u16string second(other, u'\0');
+            for (uint32_t i = 0; i < other; ++i) second[i] = static_cast<char16_t>(u'a' + (i * 7 + other) % 26);
+            BSTR again = SysAllocString(second);
+            ASSERT_NE(again, nullptr);
+#if !defined(__SANITIZE_ADDRESS__)
+            if (length < 128) {
+                EXPECT_EQ(again, text) << length << " then " << other;  // the freed string came back
+            }
+#endif
+            EXPECT_EQ(SysStringLen(again), other);
+            EXPECT_EQ(BStrView(again), second);
+            EXPECT_EQ(again[other], u'\0');
+            if (other % 2)
+                SysFreeString(again);
+            else
+                BStrFree(again);
+            text = again;
+        }
+    }
+    BSTR fromRuntime = SysAllocStringLen(u"runtime", 7);
+    BStrFree(fromRuntime);
+    BSTR inlineOne = SysAllocString(std::u16string_view(u"inline!"));
+    EXPECT_EQ(BStrView(inlineOne), u"inline!");
+    SysFreeString(inlineOne);
+    BStrFree(nullptr);
+}
+
+TEST(BStr, ShortCopiesReadNothingPastTheEndOfTheirText)
+{
+    // Text that ends where an unreadable page begins: a copy that reads ahead faults.
+    const auto page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    void* pages = mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(pages, MAP_FAILED);
+    ASSERT_EQ(mprotect(static_cast<char*>(pages) + page, page, PROT_NONE), 0);
+    auto* end = reinterpret_cast<char16_t*>(static_cast<char*>(pages) + page);
+    for (size_t length = 0; length < 140; ++length) {
+        char16_t* begin = end - length;
+        for (size_t i = 0; i < length; ++i) begin[i] = static_cast<char16_t>(u'A' + i % 26);
+        for (int round = 0; round < 2; ++round) {  // the first may come from malloc, the second from the cache
+            BSTR text = SysAllocString(std::u16string_view(begin, length));
+            ASSERT_NE(text, nullptr);
+            EXPECT_EQ(BStrView(text), std::u16string_view(begin, length));
+            BStrFree(text);
+        }
+    }
+    munmap(pages, 2 * page);
+}
+
+TEST(BStr, InlineFreesOnAnotherThreadAndAfterTheAllocatingThreadHasEnded)
+{
+    // Strings made on one thread and freed inline on another, some after the first has ended; and the
+    // reverse, while the freeing thread's cache fills past its limit.
+    std::vector<BSTR> made;
+    std::thread maker([&made] {
+        for (int i = 0; i < 100; ++i) made.push_back(SysAllocString(std::u16string(static_cast<size_t>(i % 20), u'm')));
+    });
+    maker.join();
+    std::thread freer([&made] {
+        for (size_t i = 0; i < made.size(); i += 2) {
+            EXPECT_EQ(SysStringLen(made[i]), i % 20);
+            BStrFree(made[i]);
+        }
+    });
+    freer.join();
+    for (size_t i = 1; i < made.size(); i += 2) {
+        EXPECT_EQ(BStrView(made[i]), std::u16string(i % 20, u'm'));
+        BStrFree(made[i]);
+    }
+}
+
+TEST(BStr, StringsLongerThanTheCachedClassesGoToTheHeap)
+{
+    for (size_t length : {127u, 128u, 129u, 1000u, 70000u}) {
+        const std::u16string text(length, u'L');
+        BSTR first = SysAllocString(text);
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(SysStringLen(first), length);
+        EXPECT_EQ(first[length], u'\0');
+        BStrFree(first);
+        BStr owned(text);
+        EXPECT_EQ(owned.view(), text);
+    }
 }
 
 TEST(BStr, ReusedBufferLendsAValidStringEachTime)

@@ -231,6 +231,7 @@ public:
         seen.push_back(std::to_string(index));
         seen.push_back(value(a->getValue(5, text.out())) + "|" + value(a->getValue(-1, text.out())) + "|" +
                        value(a->getURI(99, text.out())) + "|" + value(a->getValueByRawName(missing.get(), text.out())));
+        seen.push_back(a->getValue(0, nullptr) == E_POINTER && a->getLocalName(9, nullptr) == E_POINTER ? "no out" : "?");
     }
     void endElement(std::u16string_view, std::u16string_view, std::u16string_view) override {}
     void processingInstruction(std::u16string_view, std::u16string_view) override {}
@@ -259,7 +260,7 @@ TEST(ReaderAttributeList, AnswersAllNineMembersDuringStartElementOnly)
     EXPECT_EQ(probe.line, 3);
     EXPECT_EQ(probe.length, 3);
     EXPECT_EQ(probe.seen, (std::vector<std::string>{"two", "p:y", "y", "urn:p", "two", "two", "1", "1", "-1", "-1",
-                                                    "|||"}));
+                                                    "|||", "no out"}));
     ASSERT_TRUE(probe.kept);
     int32_t after = -1;
     probe.kept->getLength(&after);
