@@ -159,10 +159,12 @@ bool Scanner::scanStartTag(int first)
     if (settings_.namespaces) {
         resolveNamespaces();
         const std::u16string_view raw = element.raw(names_);
-        const std::u16string_view prefix = colon == std::u16string_view::npos ? u"" : raw.substr(0, colon);
-        // The prefix view lies in names_, so it is copied out before names_ grows.
+        const std::u16string_view prefix = colon == std::u16string_view::npos ? std::u16string_view{} : raw.substr(0, colon);
         const std::optional<std::u16string_view> bound = scopes_.lookup(prefix);
-        const std::u16string unbound(bound ? u"" : prefix);
+        // An unbound prefix stands for itself; its view lies in names_, so it
+        // is copied out before names_ grows.
+        std::u16string unbound;
+        if (!bound) unbound.assign(prefix);
         const std::u16string_view uri = bound ? *bound : std::u16string_view(unbound);
         element.uriLength = uri.size();
         element.uriBegin = AppendCounted(names_, uri);
@@ -185,27 +187,33 @@ bool Scanner::scanStartTag(int first)
 void Scanner::resolveNamespaces()
 {
     constexpr size_t none = std::u16string_view::npos;
+    constexpr std::u16string_view xmlns = u"xmlns";
     for (size_t i = 0; i < attributes_.size(); ++i) {
         const std::u16string_view raw = attributes_[i].rawName;
         const size_t colon = attributeSpans_[i].colon;
         std::u16string_view declared;
-        if (colon != none && raw.substr(0, colon) == u"xmlns")
+        if (colon != none && raw.substr(0, colon) == xmlns)
             declared = raw.substr(colon + 1);
-        else if (raw != u"xmlns")
+        else if (raw != xmlns)
             continue;
         sink_.startPrefixMapping(declared, attributes_[i].value);
         scopes_.declare(declared, attributes_[i].value);
     }
     // Unprefixed attributes all take the default binding: one lookup for them all.
-    const std::u16string_view defaultUri = scopes_.lookup(u"").value_or(u"");
+    const std::u16string_view defaultUri = scopes_.lookup({}).value_or(std::u16string_view{});
     for (size_t i = 0; i < attributes_.size(); ++i) {
         Attribute& attribute = attributes_[i];
         const size_t colon = attributeSpans_[i].colon;
-        const std::u16string_view prefix = colon == none ? u"" : attribute.rawName.substr(0, colon);
-        attribute.localName = colon == none ? attribute.rawName : attribute.rawName.substr(colon + 1);
-        attribute.uri = colon == none ? defaultUri : scopes_.lookup(prefix).value_or(prefix);
-        if (attribute.uri == NamespaceScope::kXmlnsUri || attribute.rawName == u"xmlns")
-            endPrefixes_.emplace_back(colon == none ? u"" : attribute.localName);
+        if (colon == none) {
+            attribute.localName = attribute.rawName;
+            attribute.uri = defaultUri;
+            if (defaultUri == NamespaceScope::kXmlnsUri || attribute.rawName == xmlns) endPrefixes_.emplace_back();
+            continue;
+        }
+        const std::u16string_view prefix = attribute.rawName.substr(0, colon);
+        attribute.localName = attribute.rawName.substr(colon + 1);
+        attribute.uri = scopes_.lookup(prefix).value_or(prefix);
+        if (attribute.uri == NamespaceScope::kXmlnsUri) endPrefixes_.emplace_back(attribute.localName);
     }
 }
 

@@ -55,7 +55,11 @@ bool SharesBits(const Field& a, const Field& b)
 
 }  // namespace
 
-ParseOutcome XMLReader::ParseFile(const std::string& fileName) { return ReadWithSax(fileName, *this); }
+ParseOutcome XMLReader::ParseFile(const std::string& fileName)
+{
+    openKinds_.clear();  // a parse given up half-way leaves its elements open
+    return ReadWithSax(fileName, *this);
+}
 
 std::optional<std::string> XMLReader::ReadOrDescribeFailure(const std::string& kind, const std::string& fileName)
 {
@@ -80,11 +84,13 @@ std::optional<std::string> XMLReader::ReadOrDescribeFailure(const std::string& k
 
 void XMLReader::startElement(const std::string& localName, const AttributeList& attributes)
 {
+    const ElementKind kind = KindOfElement(localName);
+    openKinds_.push_back(kind);
     if (!state_.parseEnabled) return;
     EventsSuspended quiet(state_);
     try {
         attributes_.Read(attributes);
-        HandleStart(KindOfElement(localName), attributes_);
+        HandleStart(kind, attributes_);
     } catch (const ModelError& error) {
         Refuse("element " + Quoted(localName) + ": " + error.what());
     }
@@ -92,7 +98,9 @@ void XMLReader::startElement(const std::string& localName, const AttributeList& 
 
 void XMLReader::endElement(const std::string& localName)
 {
-    const ElementKind kind = KindOfElement(localName);
+    // The parser pairs every end with its start.
+    const ElementKind kind = openKinds_.empty() ? KindOfElement(localName) : openKinds_.back();
+    if (!openKinds_.empty()) openKinds_.pop_back();
     if (kind == ElementKind::Device) {
         state_.parseEnabled = true;
         return;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "DescriptionWindow.h"
 #include "ElementAttributes.h"
@@ -70,6 +71,7 @@ private:
     bool listOutOfOrder_ = false;         // the current control's list is filled at its end
     std::set<std::string> namesInUse_;   // registry keys of this load, lower-cased
     ElementAttributes attributes_;        // the current start element's, storage kept between elements
+    std::vector<ElementKind> openKinds_;  // the kinds of the open elements, so an end needs no look-up
 };
 
 }  // namespace velk
