@@ -55,6 +55,7 @@ ElementKind KindOfElement(std::string_view name)
     if (name.empty() || name.size() >= 16 || name.front() < 'a' || name.front() > 'z') return ElementKind::Other;
     const size_t letter = static_cast<size_t>(name.front() - 'a');
     const size_t first = index.start[letter][name.size()];
+    // The candidates all have the name's length: only the characters are compared.
     for (size_t i = first; i < first + index.count[letter][name.size()]; ++i)
         if (std::equal(name.begin(), name.end(), index.sorted[i].first.begin())) return index.sorted[i].second;
     return ElementKind::Other;
