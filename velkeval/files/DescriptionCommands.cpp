@@ -91,6 +91,12 @@ void doXMLOpen(ProgramState& state, DescriptionWindow& window)
     Reported(state.dialogs, SaveErrorTitle, [&] { ParseFile(state, window, *path, ""); });
 }
 
+void SaveXMLCommand(ProgramState& state, DescriptionWindow& window, const std::string& today)
+{
+    if (!state.currentFile) return;
+    Reported(state.dialogs, SaveErrorTitle, [&] { doXMLSave(state, window, "", today); });
+}
+
 void doXMLSaveAs(ProgramState& state, DescriptionWindow& window, const std::string& today)
 {
     if (!state.currentFile) return;

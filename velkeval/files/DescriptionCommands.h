@@ -20,6 +20,11 @@ bool QuerySaveChanges(ProgramState& state, DescriptionWindow& window, const std:
 // Asks for a description file and loads its first device.
 void doXMLOpen(ProgramState& state, DescriptionWindow& window);
 
+// Saves the description into its own file, as "Save XML" does. A failure
+// is reported as the other save commands report theirs ("Error: ...",
+// "File Save Error"). Does nothing while no description is loaded.
+void SaveXMLCommand(ProgramState& state, DescriptionWindow& window, const std::string& today);
+
 // Asks for a path and saves the description there.
 void doXMLSaveAs(ProgramState& state, DescriptionWindow& window, const std::string& today);
 

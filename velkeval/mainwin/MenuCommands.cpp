@@ -147,9 +147,7 @@ void frmAutoControls::mnuFileClick(int entry)
     case 0: doOpen(state_, *this, today); break;
     case 1: doSave(state_, *this); break;
     case 2: doXMLOpen(state_, *this); break;
-    case 3:
-        if (state_.currentFile) ReportFailures(state_.dialogs, [&] { doXMLSave(state_, *this, "", today); });
-        break;
+    case 3: SaveXMLCommand(state_, *this, today); break;
     case 4: doXMLSaveAs(state_, *this, today); break;
     case 5:
         if (!QuerySaveChanges(state_, *this, today)) return;

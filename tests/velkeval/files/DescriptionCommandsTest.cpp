@@ -129,6 +129,7 @@ TEST(FileCommandsWithoutADescription, DoNothing)
     ProgramState state{view, dialogs};
     FolderWindow window{"/nowhere"};
     state.layoutSaved = false;
+    SaveXMLCommand(state, window, "3/14/2005");
     doXMLSaveAs(state, window, "3/14/2005");
     doOpen(state, window, "3/14/2005");
     doSave(state, window);
@@ -168,6 +169,24 @@ TEST_F(SaveXmlAs, ReportsTheRefusalAndFailures)
     EXPECT_EQ(dialogs.messages()[1].title, "File Save Error");
     EXPECT_EQ(dialogs.messages()[1].text.rfind("Error: ", 0), 0u);
     EXPECT_EQ(state.currentFileName, dir.file("board.xml"));
+}
+
+using SaveXml = CommandFixture;
+
+TEST_F(SaveXml, SavesIntoItsOwnFileAndReportsAFailureAsTheOtherSavesDo)
+{
+    SaveXMLCommand(state, window, "12/7/2026");
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_TRUE(dialogs.fileCalls().empty());
+    EXPECT_NE(ReadBytes(dir.file("board.xml")).find("<modified value=\"12/7/2026\""), std::string::npos);
+    EXPECT_TRUE(state.layoutSaved);
+
+    // The loaded file's folder is gone: the save cannot write there.
+    state.currentFileName = dir.file("gone/board.xml");
+    SaveXMLCommand(state, window, "3/14/2005");
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].title, "File Save Error");
+    EXPECT_EQ(dialogs.messages()[0].text.rfind("Error: ", 0), 0u);
 }
 
 using ValuesCommands = CommandFixture;
