@@ -98,7 +98,10 @@ private:
 // The loader's subscriber of _ISAXContentHandler: takes startElement and
 // endElement by DISPID and hands them on. The first exception of the
 // handlers is kept (it must not cross the component) and silences the rest
-// of the parse.
+// of the parse. Events are handed on as they arrive: recording the whole
+// parse and building from the recording afterwards copies every text once
+// more and measured slower, with no gain from the parser's code and data
+// staying in the caches.
 class ElementEventSink final : public RefCounted<WithoutTypeInfo<IDispatch>> {
 public:
     explicit ElementEventSink(ElementEvents& events) : events_(events) {}
