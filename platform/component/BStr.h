@@ -105,11 +105,10 @@ inline void CopyUnits(char16_t* to, const char16_t* from, size_t count)
 
 namespace bstr_cache {
 
-// A copy of `text` from the thread's cache, or null when the cache has no
-// string of its size class: the caller then asks the runtime.
-inline BSTR TakeCached(std::u16string_view text)
+// A string of `length` units from the thread's cache, its count set and its
+// text not yet written, or null when the cache has none of its size class.
+inline BSTR TakeCachedBlock(size_t length)
 {
-    const size_t length = text.size();
     if (length >= kClasses * kClassUnits) return nullptr;
     const size_t shelf = ShelfOf(length * 2);
     uintptr_t count = cached.shelves[shelf];
@@ -118,8 +117,37 @@ inline BSTR TakeCached(std::u16string_view text)
     auto result = reinterpret_cast<BSTR>(cached.shelves[shelf + 1 + count]);
     const auto prefix = static_cast<uint32_t>(length * 2);
     std::memcpy(reinterpret_cast<char*>(result) - kPrefixBytes, &prefix, kPrefixBytes);
-    CopyUnits(result, text.data(), length);
-    result[length] = 0;
+    return result;
+}
+
+// A copy of `text` from the thread's cache, or null when the cache has no
+// string of its size class: the caller then asks the runtime.
+inline BSTR TakeCached(std::u16string_view text)
+{
+    BSTR result = TakeCachedBlock(text.size());
+    if (!result) return nullptr;
+    CopyUnits(result, text.data(), text.size());
+    result[text.size()] = 0;
+    return result;
+}
+
+// How many units past its end a text given to TakeCachedPadded must be readable.
+constexpr size_t kPaddingUnits = kClassUnits;
+
+// TakeCached for text followed by at least kPaddingUnits readable units
+// (their values do not matter; empty text too must point at them): copied
+// in whole 16-byte pieces, just one for most names and values, without the
+// exact copy's branches on the length, which a processor mispredicts when
+// lengths vary from string to string. A cached block has room for them:
+// class c holds (c + 1) * 8 units.
+inline BSTR TakeCachedPadded(std::u16string_view text)
+{
+    BSTR result = TakeCachedBlock(text.size());
+    if (!result) return nullptr;
+    static_assert(kClassUnits * sizeof(char16_t) == 16, "one piece is one class step");
+    CopyPiece<16>(result, text.data());
+    for (size_t at = kClassUnits; at < text.size(); at += kClassUnits) CopyPiece<16>(result + at, text.data() + at);
+    result[text.size()] = 0;
     return result;
 }
 

@@ -14,26 +14,29 @@ namespace sax {
 
 // A growing run of 16-bit characters: starts at 1,024 and doubles when full,
 // so its size follows the longest run it has held, never the document.
+// At least kPaddingUnits allocated units always follow the text, so a
+// reader of a view into it may copy whole pieces past the view's end.
 class TextBuffer {
 public:
     static constexpr size_t kInitialCapacity = 1024;
+    static constexpr size_t kPaddingUnits = 8;
 
     TextBuffer() : data_(new char16_t[kInitialCapacity]), capacity_(kInitialCapacity) {}
 
     void push_back(char16_t c)
     {
-        if (size_ == capacity_) grow(size_ + 1);
+        if (size_ + 1 + kPaddingUnits > capacity_) grow(size_ + 1);
         data_[size_++] = c;
     }
     void append(std::u16string_view text)
     {
-        if (size_ + text.size() > capacity_) grow(size_ + text.size());
+        if (size_ + text.size() + kPaddingUnits > capacity_) grow(size_ + text.size());
         if (!text.empty()) std::memcpy(data_.get() + size_, text.data(), text.size() * sizeof(char16_t));
         size_ += text.size();
     }
     void appendAscii(std::string_view bytes)
     {
-        if (size_ + bytes.size() > capacity_) grow(size_ + bytes.size());
+        if (size_ + bytes.size() + kPaddingUnits > capacity_) grow(size_ + bytes.size());
         std::copy(bytes.begin(), bytes.end(), data_.get() + size_);
         size_ += bytes.size();
     }
@@ -42,7 +45,7 @@ public:
     void appendUtf8(std::string_view bytes, size_t length)
     {
         if (length == bytes.size()) return appendAscii(bytes);
-        if (size_ + length > capacity_) grow(size_ + length);
+        if (size_ + length + kPaddingUnits > capacity_) grow(size_ + length);
         char16_t* out = data_.get() + size_;
         const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
         for (const auto* end = p + bytes.size(); p < end;) {
@@ -67,8 +70,10 @@ public:
     std::u16string_view view() const { return {data_.get(), size_}; }
 
 private:
+    // Room for `needed` units and the padding.
     void grow(size_t needed)
     {
+        needed += kPaddingUnits;
         size_t capacity = capacity_;
         while (capacity < needed) {
             if (capacity > SIZE_MAX / 2 / sizeof(char16_t)) throw std::bad_alloc();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Attribute.h"
+#include "TextBuffer.h"
 #include "DispatchHelpers.h"
 #include "KXSAX2.h"
 
@@ -41,8 +42,14 @@ private:
     {
         if (!out) return E_POINTER;
         const auto i = static_cast<uint32_t>(index);  // a negative index is out of range too
-        const std::u16string_view text = i < attributes_.size() ? attributes_[i].*Member : std::u16string_view();
-        if (BSTR copy = bstr_cache::TakeCached(text)) {
+        // Names and values lie in the scanner's attribute text, which keeps
+        // room past its end for a padded copy; URIs lie elsewhere.
+        static_assert(sax::TextBuffer::kPaddingUnits >= bstr_cache::kPaddingUnits);
+        static constexpr char16_t kNoText[bstr_cache::kPaddingUnits] = {};
+        std::u16string_view text = i < attributes_.size() ? attributes_[i].*Member : std::u16string_view();
+        if (text.empty()) text = {kNoText, 0};  // an empty view may point nowhere
+        BSTR copy = Member == &sax::Attribute::uri ? bstr_cache::TakeCached(text) : bstr_cache::TakeCachedPadded(text);
+        if (copy) {
             *out = copy;
             return S_OK;
         }

@@ -270,6 +270,64 @@ TEST(ReaderAttributeList, AnswersAllNineMembersDuringStartElementOnly)
     EXPECT_EQ(text.view(), u"");
 }
 
+// Copies every attribute's local name and value through the getters, as
+// UTF-16, with each copy's length and terminator checked.
+class CopyProbe final : public EventHandler {
+public:
+    void setLocator(ISAXLocator*) override {}
+    void startDocument() override {}
+    void endDocument() override {}
+    void startElement(std::u16string_view, std::u16string_view, std::u16string_view, ISAXAttributes* a) override
+    {
+        int32_t length = 0;
+        a->getLength(&length);
+        for (int32_t i = 0; i < length; ++i) {
+            BStr name, value;
+            a->getLocalName(i, name.out());
+            a->getValue(i, value.out());
+            for (const BStr* text : {&name, &value})
+                if (text->get()[text->view().size()] != u'\0') unterminated++;
+            copies.emplace_back(name.view());
+            copies.emplace_back(value.view());
+        }
+    }
+    void endElement(std::u16string_view, std::u16string_view, std::u16string_view) override {}
+    void processingInstruction(std::u16string_view, std::u16string_view) override {}
+    void characters(std::u16string_view, int32_t) override {}
+    void comment(std::u16string_view) override {}
+    void cdata(std::u16string_view) override {}
+    void startPrefixMapping(std::u16string_view, std::u16string_view) override {}
+    void endPrefixMapping(std::u16string_view) override {}
+
+    std::vector<std::u16string> copies;
+    int unterminated = 0;
+};
+
+TEST(ReaderAttributeList, CopiesNamesAndValuesOfEveryLengthExactly)
+{
+    // Every length from 0 to past the longest the string cache keeps, long
+    // ones before short ones, so that reused strings once held longer text.
+    std::string document = "<r>";
+    std::vector<std::u16string> expected;
+    for (int round = 0; round < 2; ++round)
+        for (int length = 140; length >= 0; --length) {
+            std::string value, name = "n" + std::string(static_cast<size_t>(length % 19), 'a');
+            for (int i = 0; i < length; ++i) value += static_cast<char>('A' + (i * 7 + length) % 26);
+            document += "<e " + name + "='" + value + "' z='" + value.substr(0, static_cast<size_t>(length) / 3) + "'/>";
+            for (const std::string& text : {name, value, std::string("z"), value.substr(0, static_cast<size_t>(length) / 3)})
+                expected.push_back(Utf16FromUtf8(text));
+        }
+    document += "</r>";
+    auto reader = CreateReader();
+    CopyProbe probe;
+    auto sink = MakeSink(IID_ISAXContentHandler, probe);
+    Subscription subscription(*reader.get(), IID_ISAXContentHandler, sink.get());
+    ASSERT_TRUE(ParseText(*reader.get(), document));
+    EXPECT_EQ(probe.unterminated, 0);
+    ASSERT_EQ(probe.copies.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(probe.copies[i], expected[i]) << "attribute text " << i;
+}
+
 }  // namespace
 
 namespace {
