@@ -6,6 +6,10 @@
 #include <cstring>
 #include <exception>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "Activation.h"
 #include "BStr.h"
 #include "ComPtr.h"
@@ -20,9 +24,9 @@ namespace velk {
 namespace {
 
 // Puts the UTF-8 of the parser's 16-bit text into `into`, reusing its
-// storage. Descriptions are nearly all ASCII: the text is narrowed four
-// units at a time in one pass, and decoded properly only when a unit was
-// not ASCII.
+// storage. Descriptions are nearly all ASCII: the text is narrowed eight
+// (or four) units at a time in one pass, and decoded properly only when a
+// unit was not ASCII.
 void AssignUtf8(std::u16string_view text, std::string& into)
 {
     const size_t length = text.size();
@@ -31,6 +35,17 @@ void AssignUtf8(std::u16string_view text, std::string& into)
     const char16_t* in = text.data();
     uint64_t seen = 0;
     size_t i = 0;
+#if defined(__SSE2__)
+    // Eight units to eight bytes (a unit above 0xFF packs to some byte, and
+    // is then seen as not ASCII).
+    __m128i seenWide = _mm_setzero_si128();
+    for (; i + 8 <= length; i += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        seenWide = _mm_or_si128(seenWide, units);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(units, units));
+    }
+    seen = static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_or_si128(seenWide, _mm_unpackhi_epi64(seenWide, seenWide))));
+#endif
     // The packing below reads the units' bytes in little-endian order.
     for (; std::endian::native == std::endian::little && i + 4 <= length; i += 4) {
         uint64_t units;
@@ -50,49 +65,42 @@ void AssignUtf8(std::u16string_view text, std::string& into)
 }
 
 // The attribute list of one startElement, read through the reader's own
-// ISAXAttributes (valid only during the event). The interface is asked for
-// on first use: a reader skipping elements never reads their attributes.
+// ISAXAttributes (valid only during the event; null when the object the
+// event passed does not offer it).
 class SaxAttributes final : public AttributeList {
 public:
-    explicit SaxAttributes(IUnknown* object) : object_(object) {}
+    explicit SaxAttributes(ISAXAttributes* attributes) : attributes_(attributes) {}
 
     int getLength() const override
     {
         int32_t length = 0;
-        if (ISAXAttributes* attributes = Attributes()) attributes->getLength(&length);
+        if (attributes_) attributes_->getLength(&length);
         return length;
     }
     std::string getLocalName(int index) const override { return Read(&ISAXAttributes::getLocalName, index); }
     std::string getValue(int index) const override { return Read(&ISAXAttributes::getValue, index); }
     void readAttribute(int index, std::string& localName, std::string& value) const override
     {
-        Read(&ISAXAttributes::getLocalName, index, localName);
-        Read(&ISAXAttributes::getValue, index, value);
+        BStr name, text;
+        if (!attributes_ || FAILED(attributes_->getLocalName(index, name.out())) ||
+            FAILED(attributes_->getValue(index, text.out())))
+            Fail();
+        AssignUtf8(name.view(), localName);
+        AssignUtf8(text.view(), value);
     }
 
 private:
-    ISAXAttributes* Attributes() const
-    {
-        if (object_ && !attributes_) object_->QueryInterface(IID_ISAXAttributes, attributes_.outVoid());
-        return attributes_.get();
-    }
-    void Read(HRESULT (ISAXAttributes::*member)(int32_t, BSTR*), int index, std::string& into) const
-    {
-        BStr text;
-        ISAXAttributes* attributes = Attributes();
-        if (!attributes || FAILED((attributes->*member)(index, text.out())))
-            throw FileError("the attribute list cannot be read");
-        AssignUtf8(text.view(), into);
-    }
+    [[noreturn]] static void Fail() { throw FileError("the attribute list cannot be read"); }
     std::string Read(HRESULT (ISAXAttributes::*member)(int32_t, BSTR*), int index) const
     {
-        std::string text;
-        Read(member, index, text);
-        return text;
+        BStr text;
+        if (!attributes_ || FAILED((attributes_->*member)(index, text.out()))) Fail();
+        std::string result;
+        AssignUtf8(text.view(), result);
+        return result;
     }
 
-    IUnknown* object_;
-    mutable ComPtr<ISAXAttributes> attributes_;
+    ISAXAttributes* attributes_;
 };
 
 // The loader's subscriber of _ISAXContentHandler: takes startElement and
@@ -128,7 +136,7 @@ public:
             }
             IUnknown* object = nullptr;
             if (FAILED(hr = args.object(3, object))) return hr;
-            events_.startElement(name_, SaxAttributes(object));
+            events_.startElement(name_, SaxAttributes(AttributesOf(object)));
         } catch (...) {
             failure_ = std::current_exception();
         }
@@ -141,8 +149,23 @@ public:
     }
 
 private:
+    // The ISAXAttributes of the object a startElement passed. The reader
+    // passes the same object with every element, so it is asked once; the
+    // reference kept holds that object, so no other can take its address.
+    ISAXAttributes* AttributesOf(IUnknown* object)
+    {
+        if (object != attributesObject_ || !attributes_) {
+            attributesObject_ = object;
+            if (object) object->QueryInterface(IID_ISAXAttributes, attributes_.outVoid());
+            else attributes_ = nullptr;
+        }
+        return attributes_.get();
+    }
+
     ElementEvents& events_;
     std::string name_;  // the current element's local name, its storage kept from event to event
+    IUnknown* attributesObject_ = nullptr;
+    ComPtr<ISAXAttributes> attributes_;
     std::exception_ptr failure_;
 };
 

@@ -69,17 +69,19 @@ public:
 
 TEST(SaxFileReader, NamesAndValuesOfEveryLengthKeepTheirCharactersWhereverOneIsNotAscii)
 {
-    // Lengths around the four-unit steps of the narrowing, with a non-ASCII
+    // Lengths around the four- and eight-unit steps of the narrowing, with a non-ASCII
     // character first, in the middle and last; a long value after a short
     // one, and a short after a long, into the same strings.
     TempDir dir;
     const auto path = WriteFile(dir, "<r><\xC3\xA9 a=\"x\"/><abcd\xC3\xA9 bcde=\"wxyz\xE2\x82\xAC\" c=\"\"/>"
-                                     "<abc\xC3\xA9" "defg l=\"a long value of many units\" s=\"ab\xC3\xA9\"/></r>");
+                                     "<abc\xC3\xA9" "defg l=\"a long value of many units\" s=\"ab\xC3\xA9\"/>"
+                                     "<q h=\"abcdefg\xC3\xA9\" i=\"abcdefghijkl\xC3\xA9mno\" j=\"abcdefghijklmnopq\"/></r>");
     ReusingLog log;
     const ParseOutcome outcome = ReadWithSax(path, log);
     EXPECT_TRUE(outcome.ok) << outcome.lastError;
     EXPECT_EQ(log.lines, (std::vector<std::string>{"r", "\xC3\xA9 a=x", "abcd\xC3\xA9 bcde=wxyz\xE2\x82\xAC c=",
-                                                   "abc\xC3\xA9" "defg l=a long value of many units s=ab\xC3\xA9"}));
+                                                   "abc\xC3\xA9" "defg l=a long value of many units s=ab\xC3\xA9",
+                                                   "q h=abcdefg\xC3\xA9 i=abcdefghijkl\xC3\xA9mno j=abcdefghijklmnopq"}));
 }
 
 TEST(SaxFileReader, ReportsWhereAMalformedOrMissingFileFailed)
