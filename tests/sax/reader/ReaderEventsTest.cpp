@@ -199,13 +199,28 @@ TEST(ReaderConnectionPoints, AdviseAndUnadviseWithCookies)
     EXPECT_EQ(container->FindConnectionPoint(IID_IStream, none.out()), CONNECT_E_NOCONNECTION);
 }
 
-// Reads the attribute list through all nine members during startElement,
-// and keeps it to look at afterwards.
-class AttributeProbe final : public EventHandler {
+// Takes every event and does nothing; the probes below override the ones
+// they look at.
+class IgnoringHandler : public EventHandler {
 public:
-    void setLocator(ISAXLocator* locator) override { locator_ = ComPtr<ISAXLocator>(locator); }
+    void setLocator(ISAXLocator*) override {}
     void startDocument() override {}
     void endDocument() override {}
+    void startElement(std::u16string_view, std::u16string_view, std::u16string_view, ISAXAttributes*) override {}
+    void endElement(std::u16string_view, std::u16string_view, std::u16string_view) override {}
+    void processingInstruction(std::u16string_view, std::u16string_view) override {}
+    void characters(std::u16string_view, int32_t) override {}
+    void comment(std::u16string_view) override {}
+    void cdata(std::u16string_view) override {}
+    void startPrefixMapping(std::u16string_view, std::u16string_view) override {}
+    void endPrefixMapping(std::u16string_view) override {}
+};
+
+// Reads the attribute list through all nine members during startElement,
+// and keeps it to look at afterwards.
+class AttributeProbe final : public IgnoringHandler {
+public:
+    void setLocator(ISAXLocator* locator) override { locator_ = ComPtr<ISAXLocator>(locator); }
     void startElement(std::u16string_view, std::u16string_view, std::u16string_view, ISAXAttributes* a) override
     {
         kept = ComPtr<ISAXAttributes>(a);
@@ -233,13 +248,6 @@ public:
                        value(a->getURI(99, text.out())) + "|" + value(a->getValueByRawName(missing.get(), text.out())));
         seen.push_back(a->getValue(0, nullptr) == E_POINTER && a->getLocalName(9, nullptr) == E_POINTER ? "no out" : "?");
     }
-    void endElement(std::u16string_view, std::u16string_view, std::u16string_view) override {}
-    void processingInstruction(std::u16string_view, std::u16string_view) override {}
-    void characters(std::u16string_view, int32_t) override {}
-    void comment(std::u16string_view) override {}
-    void cdata(std::u16string_view) override {}
-    void startPrefixMapping(std::u16string_view, std::u16string_view) override {}
-    void endPrefixMapping(std::u16string_view) override {}
 
     ComPtr<ISAXAttributes> kept;
     std::vector<std::string> seen;
@@ -272,11 +280,8 @@ TEST(ReaderAttributeList, AnswersAllNineMembersDuringStartElementOnly)
 
 // Copies every attribute's local name and value through the getters, as
 // UTF-16, with each copy's length and terminator checked.
-class CopyProbe final : public EventHandler {
+class CopyProbe final : public IgnoringHandler {
 public:
-    void setLocator(ISAXLocator*) override {}
-    void startDocument() override {}
-    void endDocument() override {}
     void startElement(std::u16string_view, std::u16string_view, std::u16string_view, ISAXAttributes* a) override
     {
         int32_t length = 0;
@@ -291,13 +296,6 @@ public:
             copies.emplace_back(value.view());
         }
     }
-    void endElement(std::u16string_view, std::u16string_view, std::u16string_view) override {}
-    void processingInstruction(std::u16string_view, std::u16string_view) override {}
-    void characters(std::u16string_view, int32_t) override {}
-    void comment(std::u16string_view) override {}
-    void cdata(std::u16string_view) override {}
-    void startPrefixMapping(std::u16string_view, std::u16string_view) override {}
-    void endPrefixMapping(std::u16string_view) override {}
 
     std::vector<std::u16string> copies;
     int unterminated = 0;
@@ -334,10 +332,8 @@ namespace {
 
 // Misbehaves during the first startElement: ends its own subscription, tries
 // a second parse on the same reader and drops the last reference to it.
-class RudeHandler final : public EventHandler {
+class RudeHandler final : public IgnoringHandler {
 public:
-    void setLocator(ISAXLocator*) override {}
-    void startDocument() override {}
     void endDocument() override { ++ends; }
     void startElement(std::u16string_view, std::u16string_view, std::u16string_view, ISAXAttributes*) override
     {
@@ -349,13 +345,6 @@ public:
         nested = reader->parseString(text.get(), &ok);
         reader = nullptr;
     }
-    void endElement(std::u16string_view, std::u16string_view, std::u16string_view) override {}
-    void processingInstruction(std::u16string_view, std::u16string_view) override {}
-    void characters(std::u16string_view, int32_t) override {}
-    void comment(std::u16string_view) override {}
-    void cdata(std::u16string_view) override {}
-    void startPrefixMapping(std::u16string_view, std::u16string_view) override {}
-    void endPrefixMapping(std::u16string_view) override {}
 
     ComPtr<ISAXXMLReader> reader;
     std::unique_ptr<Subscription> subscription;
