@@ -81,23 +81,23 @@ public:
     std::string getValue(int index) const override { return Read(&ISAXAttributes::getValue, index); }
     void readAttribute(int index, std::string& localName, std::string& value) const override
     {
-        BStr name, text;
-        if (!attributes_ || FAILED(attributes_->getLocalName(index, name.out())) ||
-            FAILED(attributes_->getValue(index, text.out())))
-            Fail();
-        AssignUtf8(name.view(), localName);
-        AssignUtf8(text.view(), value);
+        Read(&ISAXAttributes::getLocalName, index, localName);
+        Read(&ISAXAttributes::getValue, index, value);
     }
 
 private:
-    [[noreturn]] static void Fail() { throw FileError("the attribute list cannot be read"); }
-    std::string Read(HRESULT (ISAXAttributes::*member)(int32_t, BSTR*), int index) const
+    void Read(HRESULT (ISAXAttributes::*member)(int32_t, BSTR*), int index, std::string& into) const
     {
         BStr text;
-        if (!attributes_ || FAILED((attributes_->*member)(index, text.out()))) Fail();
-        std::string result;
-        AssignUtf8(text.view(), result);
-        return result;
+        if (!attributes_ || FAILED((attributes_->*member)(index, text.out())))
+            throw FileError("the attribute list cannot be read");
+        AssignUtf8(text.view(), into);
+    }
+    std::string Read(HRESULT (ISAXAttributes::*member)(int32_t, BSTR*), int index) const
+    {
+        std::string text;
+        Read(member, index, text);
+        return text;
     }
 
     ISAXAttributes* attributes_;
