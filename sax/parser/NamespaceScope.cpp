@@ -4,9 +4,7 @@
 
 namespace sax {
 
-void NamespaceScope::push() { scopeStarts_.push_back(declaredPrefixes_.size()); }
-
-void NamespaceScope::pop()
+void NamespaceScope::popDeclarations()
 {
     if (scopeStarts_.empty()) throw std::logic_error("NamespaceScope::pop on an empty stack");
     while (declaredPrefixes_.size() > scopeStarts_.back()) {

@@ -14,14 +14,30 @@ class NamespaceScope {
 public:
     static constexpr std::u16string_view kXmlnsUri = u"http://www.w3.org/2000/xmlns/";
 
-    void push();
-    void pop();
+    // Inline: every element opens and closes a scope, and few declare anything.
+    void push() { scopeStarts_.push_back(declaredPrefixes_.size()); }
+    void pop()
+    {
+        if (!scopeStarts_.empty() && declaredPrefixes_.size() == scopeStarts_.back())
+            scopeStarts_.pop_back();
+        else
+            popDeclarations();
+    }
     // Binds a prefix in the innermost scope ("" is the default namespace).
     void declare(std::u16string_view prefix, std::u16string_view uri);
     // Searches from the innermost scope outwards; "xmlns" is always bound.
     std::optional<std::u16string_view> lookup(std::u16string_view prefix) const;
+    // The default namespace's URI, empty where none is declared: what every
+    // unprefixed name takes.
+    std::u16string_view defaultUri() const
+    {
+        return defaultBindings_.empty() ? std::u16string_view() : std::u16string_view(defaultBindings_.back());
+    }
 
 private:
+    // pop() for a scope that declared prefixes: undoes them too.
+    void popDeclarations();
+
     // Lets find() take a view, so a lookup builds no string.
     struct ViewHash {
         using is_transparent = void;

@@ -128,6 +128,7 @@ bool Scanner::scanStartTag(int first)
 
     attributeText_.clear();
     attributeSpans_.clear();
+    bool declarations = false;  // some attribute declares a prefix or the default namespace
     bool empty = false;
     for (;;) {
         c = skipWhite(c);
@@ -139,7 +140,9 @@ bool Scanner::scanStartTag(int first)
         }
         if (c == kEnd) raise(ParseError::UnexpectedEnd);
         c = readName(c);
-        AttributeSpan span{attributeText_.size(), nameLength_, nameColon(), 0, 0};
+        const bool declaration = IsDeclaration(name(), nameColon());
+        declarations |= declaration;
+        AttributeSpan span{attributeText_.size(), nameLength_, nameColon(), 0, 0, declaration};
         attributeText_.append(name());
         expect(skipWhite(c), u'=');
         span.valueBegin = attributeText_.size();
@@ -157,25 +160,25 @@ bool Scanner::scanStartTag(int first)
         attributes_[i] = {{}, {}, {text + span.rawBegin, span.rawLength}, {text + span.valueBegin, span.valueLength}};
     }
     if (settings_.namespaces) {
-        resolveNamespaces();
-        const std::u16string_view raw = element.raw(names_);
-        const std::u16string_view prefix = colon == std::u16string_view::npos ? std::u16string_view{} : raw.substr(0, colon);
-        const std::optional<std::u16string_view> bound = scopes_.lookup(prefix);
+        resolveNamespaces(declarations);
+        std::u16string_view uri = scopes_.defaultUri();
         // An unbound prefix stands for itself; its view lies in names_, so it
         // is copied out before names_ grows.
         std::u16string unbound;
-        if (!bound) unbound.assign(prefix);
-        const std::u16string_view uri = bound ? *bound : std::u16string_view(unbound);
+        if (colon != std::u16string_view::npos) {
+            const std::u16string_view prefix = element.raw(names_.view()).substr(0, colon);
+            const std::optional<std::u16string_view> bound = scopes_.lookup(prefix);
+            if (!bound) unbound.assign(prefix);
+            uri = bound ? *bound : std::u16string_view(unbound);
+        }
         element.uriLength = uri.size();
-        element.uriBegin = AppendCounted(names_, uri);
+        if (!uri.empty()) element.uriBegin = AppendCounted(names_, uri);
     } else {
-        element.uriBegin = AppendCounted(names_, u"");
-        element.localBegin = element.uriBegin;
         element.localLength = 0;
     }
     elements_.push_back(element);
 
-    const std::u16string_view names(names_);
+    const std::u16string_view names = names_.view();
     sink_.startElement(element.uri(names), element.local(names), element.raw(names), attributes_);
     return empty;
 }
@@ -184,30 +187,28 @@ bool Scanner::scanStartTag(int first)
 // URI: the binding of its prefix, or the prefix itself when unbound. No
 // binding changes between the lookups and startElement, so the URI views
 // stay valid for that call.
-void Scanner::resolveNamespaces()
+void Scanner::resolveNamespaces(bool declarations)
 {
     constexpr size_t none = std::u16string_view::npos;
-    constexpr std::u16string_view xmlns = u"xmlns";
-    for (size_t i = 0; i < attributes_.size(); ++i) {
-        const std::u16string_view raw = attributes_[i].rawName;
-        const size_t colon = attributeSpans_[i].colon;
-        std::u16string_view declared;
-        if (colon != none && raw.substr(0, colon) == xmlns)
-            declared = raw.substr(colon + 1);
-        else if (raw != xmlns)
-            continue;
+    for (size_t i = 0; declarations && i < attributes_.size(); ++i) {
+        const AttributeSpan& span = attributeSpans_[i];
+        if (!span.declaration) continue;
+        const std::u16string_view declared =
+            span.colon == none ? std::u16string_view() : attributes_[i].rawName.substr(span.colon + 1);
         sink_.startPrefixMapping(declared, attributes_[i].value);
         scopes_.declare(declared, attributes_[i].value);
     }
-    // Unprefixed attributes all take the default binding: one lookup for them all.
-    const std::u16string_view defaultUri = scopes_.lookup({}).value_or(std::u16string_view{});
+    // Unprefixed attributes all take the default binding.
+    const std::u16string_view defaultUri = scopes_.defaultUri();
+    const bool defaultIsXmlns = defaultUri == NamespaceScope::kXmlnsUri;
     for (size_t i = 0; i < attributes_.size(); ++i) {
         Attribute& attribute = attributes_[i];
-        const size_t colon = attributeSpans_[i].colon;
+        const AttributeSpan& span = attributeSpans_[i];
+        const size_t colon = span.colon;
         if (colon == none) {
             attribute.localName = attribute.rawName;
             attribute.uri = defaultUri;
-            if (defaultUri == NamespaceScope::kXmlnsUri || attribute.rawName == xmlns) endPrefixes_.emplace_back();
+            if (defaultIsXmlns || span.declaration) endPrefixes_.emplace_back();
             continue;
         }
         const std::u16string_view prefix = attribute.rawName.substr(0, colon);
@@ -266,7 +267,7 @@ void Scanner::scanEndTag()
     const int c = skipWhite(readName(in_.next()));
     expect(c, u'>', ParseError::ExpectingEndTagClose, u"Expecting chGREATER_THAN for element end tag");
     const OpenElement& element = elements_.back();
-    if (name() != element.raw(names_))
+    if (name() != element.raw(names_.view()))
         raise(ParseError::EndTagMismatch, u"End tag does not match start tag");
     closeElement();
 }
@@ -274,12 +275,12 @@ void Scanner::scanEndTag()
 void Scanner::closeElement()
 {
     const OpenElement element = elements_.back();
-    const std::u16string_view names(names_);
+    const std::u16string_view names = names_.view();
     sink_.endElement(element.uri(names), element.local(names), element.raw(names));
     for (size_t i = element.endPrefixBegin; i < endPrefixes_.size(); ++i) sink_.endPrefixMapping(endPrefixes_[i]);
     endPrefixes_.resize(element.endPrefixBegin);
     if (settings_.namespaces) scopes_.pop();
-    names_.resize(element.rawBegin - kCountUnits);
+    names_.truncate(names_.size() - (element.rawBegin - kCountUnits));
     elements_.pop_back();
 }
 

@@ -41,8 +41,8 @@ private:
 
     // An element whose end has not been seen. Its names live in names_ as
     // counted text: the raw name, the local name when it differs from the raw
-    // one, then the URI (which also serves as the empty local name when
-    // namespaces are off).
+    // one, then the URI. An empty local name (namespaces off) or URI is not
+    // stored: it is kEmptyCounted.
     struct OpenElement {
         size_t rawBegin;
         size_t rawLength;
@@ -51,9 +51,13 @@ private:
         size_t uriBegin;
         size_t uriLength;
         size_t endPrefixBegin;  // its prefixes to end, in endPrefixes_
-        std::u16string_view raw(std::u16string_view names) const { return names.substr(rawBegin, rawLength); }
-        std::u16string_view local(std::u16string_view names) const { return names.substr(localBegin, localLength); }
-        std::u16string_view uri(std::u16string_view names) const { return names.substr(uriBegin, uriLength); }
+        std::u16string_view raw(std::u16string_view names) const { return {names.data() + rawBegin, rawLength}; }
+        std::u16string_view local(std::u16string_view names) const { return Stored(names, localBegin, localLength); }
+        std::u16string_view uri(std::u16string_view names) const { return Stored(names, uriBegin, uriLength); }
+        static std::u16string_view Stored(std::u16string_view names, size_t begin, size_t length)
+        {
+            return length ? std::u16string_view(names.data() + begin, length) : kEmptyCounted;
+        }
     };
 
     // Scanner.cpp: raising, character tests, names, small lexical helpers.
@@ -132,7 +136,13 @@ private:
     bool scanStartTag(int first);  // true for an empty-element tag
     // Appends the value that starts with the quote to `value`.
     void readAttributeValue(int quote, TextBuffer& value);
-    void resolveNamespaces();
+    // Whether an attribute of that name declares a prefix or the default namespace.
+    static bool IsDeclaration(std::u16string_view rawName, size_t colon)
+    {
+        constexpr std::u16string_view xmlns = u"xmlns";
+        return rawName.starts_with(xmlns) && (rawName.size() == xmlns.size() || colon == xmlns.size());
+    }
+    void resolveNamespaces(bool declarations);
     void closeElement();
     void scanEndTag();
     void flushText();
@@ -179,7 +189,7 @@ private:
     const AsciiSet valueRun_ = AsciiExcept(u"<&\"'");
 
     std::vector<OpenElement> elements_;
-    std::u16string names_;
+    TextBuffer names_;  // the open elements' names, as counted text
     std::vector<std::u16string> endPrefixes_;
     // Where an attribute of the start tag being read lies in attributeText_.
     struct AttributeSpan {
@@ -188,6 +198,7 @@ private:
         size_t colon;  // in the raw name, or npos
         size_t valueBegin;
         size_t valueLength;
+        bool declaration;  // an "xmlns" or "xmlns:" attribute
     };
     TextBuffer attributeText_;  // every raw name and value of the start tag
     std::vector<AttributeSpan> attributeSpans_;

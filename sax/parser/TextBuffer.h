@@ -61,6 +61,15 @@ public:
         }
         size_ += length;
     }
+    // Makes room for `count` more characters and returns where they go; the
+    // caller writes all of them.
+    char16_t* extend(size_t count)
+    {
+        if (size_ + count + kPaddingUnits > capacity_) grow(size_ + count);
+        char16_t* at = data_.get() + size_;
+        size_ += count;
+        return at;
+    }
     // Drops the last `count` characters (count <= size()).
     void truncate(size_t count) { size_ -= count; }
     void clear() { size_ = 0; }
