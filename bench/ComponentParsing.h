@@ -8,10 +8,11 @@ namespace bench {
 
 // The sax component on the same bytes as ParserCore direct: a reader made
 // through the component runtime, parseEx over a stream on the bytes, one
-// subscriber that takes every event and its strings (the attributes through
-// ISAXAttributes, as a client reads them), on the vtable or the dispatch
-// event interface.
-void ParseWithComponentVtable(benchmark::State& state, const std::string* bytes);
-void ParseWithComponentDispatch(benchmark::State& state, const std::string* bytes);
+// subscriber on the vtable or the dispatch event interface that takes every
+// event, the strings it passes and the attribute count; with
+// `readAttributes` also every attribute's local name and value through the
+// ISAXAttributes getters.
+void ParseWithComponentVtable(benchmark::State& state, const std::string* bytes, bool readAttributes);
+void ParseWithComponentDispatch(benchmark::State& state, const std::string* bytes, bool readAttributes);
 
 }  // namespace bench
