@@ -30,6 +30,10 @@ std::string GroupLabel(const Group& group) { return "group " + Quoted(group.grou
 std::string FieldLabel(const Field& field) { return "field " + Quoted(field.fieldName); }
 
 [[noreturn]] void Refuse(const std::string& what) { throw FileError(what); }
+[[noreturn]] void RefuseRepeatedName(const std::string& element)
+{
+    Refuse(element + ": the name is used twice in the device (blanks and letter case aside)");
+}
 
 const std::string& Attribute(const ElementAttributes& attributes, const char* name) { return attributes.Get(name); }
 
@@ -188,7 +192,7 @@ void XMLReader::StartGroup(const ElementAttributes& attributes)
     if (group->size < 0 || group->size > MaxGroupBytes)
         Refuse(GroupLabel(*group) + ": the size " + std::to_string(group->size) +
                " is outside 0 to " + std::to_string(MaxGroupBytes) + " bytes");
-    ClaimName(group->RegistryKey(), GroupLabel(*group));
+    if (!ClaimName(group->RegistryKey())) RefuseRepeatedName(GroupLabel(*group));
     state_.currentGroup = group;
 }
 
@@ -412,7 +416,7 @@ void XMLReader::EndField()
         if (SharesBits(*field, *other))
             Refuse(FieldLabel(*field) + ": it shares bits of byte " + std::to_string(field->byteIndex) + " with " +
                    FieldLabel(*other));
-    ClaimName(field->RegistryKey(), FieldLabel(*field));
+    if (!ClaimName(field->RegistryKey())) RefuseRepeatedName(FieldLabel(*field));
     field->parent = group;
     field->sequence = SequenceOf(field->byteIndex, field->bitIndex);
     group->childFields.Add(field, SequenceKey(field->sequence));
@@ -440,11 +444,7 @@ void XMLReader::EndControl(bool isGroup)
     state_.currentControl = nullptr;
 }
 
-void XMLReader::ClaimName(const std::string& key, const std::string& element)
-{
-    if (!namesInUse_.insert(LowerCase(key)).second)
-        Refuse(element + ": the name is used twice in the device (blanks and letter case aside)");
-}
+bool XMLReader::ClaimName(const std::string& key) { return namesInUse_.insert(LowerCase(key)).second; }
 
 void XMLReader::RequireClosed(const std::string& element, bool group, bool field, bool control) const
 {

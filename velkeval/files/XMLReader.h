@@ -1,8 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "DescriptionWindow.h"
@@ -60,8 +60,9 @@ private:
     void EndField();
     void EndControl(bool isGroup);
 
-    // Refuses a registry key already met in this load.
-    void ClaimName(const std::string& key, const std::string& element);
+    // False for a registry key already met in this load. The element's
+    // label is built only for the refusal: a load claims thousands of names.
+    bool ClaimName(const std::string& key);
     // Refuses an element that starts while one of these objects is open.
     void RequireClosed(const std::string& element, bool group, bool field, bool control) const;
 
@@ -69,7 +70,10 @@ private:
     DescriptionWindow& window_;
     bool deviceBuilt_ = false;            // the selected device has been met
     bool listOutOfOrder_ = false;         // the current control's list is filled at its end
-    std::set<std::string> namesInUse_;   // registry keys of this load, lower-cased
+    // Registry keys of this load, lower-cased. Hashed: the keys of a device
+    // share long prefixes ("fieldregister12..."), which makes ordered
+    // comparisons slow.
+    std::unordered_set<std::string> namesInUse_;
     ElementAttributes attributes_;        // the current start element's, storage kept between elements
     std::vector<ElementKind> openKinds_;  // the kinds of the open elements, so an end needs no look-up
 };
