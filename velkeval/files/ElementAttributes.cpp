@@ -1,33 +1,51 @@
 #include "ElementAttributes.h"
 
-#include <algorithm>
+#include <bit>
+#include <cstring>
 
-#include "DescriptionFormat.h"
 #include "TextCase.h"
 
 namespace velk {
 namespace {
 
-// Lower-cases a name where it lies; only names beyond ASCII, rare in
-// descriptions, take LowerCase's full mapping.
-void LowerInPlace(std::string& name)
+static_assert(std::endian::native == std::endian::little, "a name's first character is its word's low byte");
+
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+// The ASCII capitals among eight ASCII bytes made small.
+uint64_t LowerAsciiBytes(uint64_t bytes)
 {
-    for (char& c : name) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            name = LowerCase(name);
-            return;
-        }
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    const uint64_t fromA = bytes + 0x3F3F3F3F3F3F3F3Full;  // high bit set from 'A' on
+    const uint64_t pastZ = bytes + 0x2525252525252525ull;  // high bit set past 'Z'
+    return bytes | ((fromA & ~pastZ & kHighBits) >> 2);
 }
 
-// Names are a few letters: compared where they lie, without a call.
-bool SameName(const std::string& a, std::string_view b)
+// Lower-cases a name where it lies and returns its key. Names of up to
+// eight ASCII characters, nearly all of them, are done as one word; names
+// beyond ASCII, rare in descriptions, take LowerCase's full mapping.
+uint64_t LowerNameAndKey(TextSlot& name)
 {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < b.size(); ++i)
-        if (a[i] != b[i]) return false;
-    return true;
+    const size_t length = name.view().size();
+    if (length <= TextSlot::kWordChars) {
+        uint64_t word;
+        std::memcpy(&word, name.data(), sizeof word);
+        if (length < TextSlot::kWordChars) word &= (uint64_t{1} << (8 * length)) - 1;
+        if (!(word & kHighBits)) {
+            word = LowerAsciiBytes(word);
+            std::memcpy(name.data(), &word, sizeof word);
+            return AttributeName::KeyOfWord(length, word);
+        }
+    }
+    char* at = name.data();
+    for (size_t i = 0; i < length; ++i) {
+        const char c = at[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            name.assign(LowerCase(name.view()));
+            break;
+        }
+        if (c >= 'A' && c <= 'Z') at[i] = static_cast<char>(c - 'A' + 'a');
+    }
+    return AttributeName::KeyOf(name.view());
 }
 
 }  // namespace
@@ -37,30 +55,16 @@ void ElementAttributes::Read(const AttributeList& attributes)
     count_ = 0;
     try {
         const int length = attributes.getLength();
-        if (length > 0 && attributes_.size() < static_cast<size_t>(length)) attributes_.resize(static_cast<size_t>(length));
+        if (length > 0 && entries_.size() < static_cast<size_t>(length)) entries_.resize(static_cast<size_t>(length));
         for (int i = 0; i < length; ++i) {
-            auto& [name, value] = attributes_[static_cast<size_t>(i)];
-            attributes.readAttribute(i, name, value);
-            LowerInPlace(name);
+            Entry& entry = entries_[static_cast<size_t>(i)];
+            attributes.readAttribute(i, entry.name, entry.value);
+            entry.key = LowerNameAndKey(entry.name);
             count_ = static_cast<size_t>(i) + 1;
         }
     } catch (...) {
         // the list ends here; keep what was read
     }
-}
-
-const std::string* ElementAttributes::Find(std::string_view lowerName) const
-{
-    for (size_t i = count_; i-- > 0;)
-        if (SameName(attributes_[i].first, lowerName)) return &attributes_[i].second;
-    return nullptr;
-}
-
-const std::string& ElementAttributes::Get(std::string_view lowerName) const
-{
-    static const std::string missing = format::NoText;
-    const std::string* value = Find(lowerName);
-    return value ? *value : missing;
 }
 
 }  // namespace velk

@@ -1,16 +1,11 @@
 #include "SaxFileReader.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "Activation.h"
+#include "AsciiNarrowing.h"
 #include "BStr.h"
 #include "ComPtr.h"
 #include "DispatchHelpers.h"
@@ -24,44 +19,18 @@ namespace velk {
 namespace {
 
 // Puts the UTF-8 of the parser's 16-bit text into `into`, reusing its
-// storage. Descriptions are nearly all ASCII: the text is narrowed eight
-// (or four) units at a time in one pass, and decoded properly only when a
-// unit was not ASCII.
+// storage. Descriptions are nearly all ASCII: the text is narrowed in one
+// pass, and decoded properly only when a unit was not ASCII.
 void AssignUtf8(std::u16string_view text, std::string& into)
 {
-    const size_t length = text.size();
-    into.resize(length);
-    char* out = into.data();
-    const char16_t* in = text.data();
-    uint64_t seen = 0;
-    size_t i = 0;
-#if defined(__SSE2__)
-    // Eight units to eight bytes (a unit above 0xFF packs to some byte, and
-    // is then seen as not ASCII).
-    __m128i seenWide = _mm_setzero_si128();
-    for (; i + 8 <= length; i += 8) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-        seenWide = _mm_or_si128(seenWide, units);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(units, units));
-    }
-    seen = static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_or_si128(seenWide, _mm_unpackhi_epi64(seenWide, seenWide))));
-#endif
-    // The packing below reads the units' bytes in little-endian order.
-    for (; std::endian::native == std::endian::little && i + 4 <= length; i += 4) {
-        uint64_t units;
-        std::memcpy(&units, in + i, sizeof units);
-        seen |= units;
-        // The low byte of each unit, in order.
-        const uint64_t low = units & 0x00FF00FF00FF00FFull;
-        const uint64_t pairs = (low | (low >> 8)) & 0x0000FFFF0000FFFFull;
-        const auto four = static_cast<uint32_t>(pairs | (pairs >> 16));
-        std::memcpy(out + i, &four, sizeof four);
-    }
-    for (; i < length; ++i) {
-        seen |= in[i];
-        out[i] = static_cast<char>(in[i]);
-    }
-    if (seen & 0xFF80FF80FF80FF80ull) into = Utf8FromUtf16(text);
+    into.resize(text.size());
+    if (NarrowUnits(text.data(), text.size(), into.data()) & kNotAscii) [[unlikely]]
+        into = Utf8FromUtf16(text);
+}
+void AssignUtf8(std::u16string_view text, TextSlot& into)
+{
+    if (NarrowUnits(text.data(), text.size(), into.prepare(text.size())) & kNotAscii) [[unlikely]]
+        into.assign(Utf8FromUtf16(text));
 }
 
 // The attribute list of one startElement, read through the reader's own
@@ -79,14 +48,15 @@ public:
     }
     std::string getLocalName(int index) const override { return Read(&ISAXAttributes::getLocalName, index); }
     std::string getValue(int index) const override { return Read(&ISAXAttributes::getValue, index); }
-    void readAttribute(int index, std::string& localName, std::string& value) const override
+    void readAttribute(int index, TextSlot& localName, TextSlot& value) const override
     {
         Read(&ISAXAttributes::getLocalName, index, localName);
         Read(&ISAXAttributes::getValue, index, value);
     }
 
 private:
-    void Read(HRESULT (ISAXAttributes::*member)(int32_t, BSTR*), int index, std::string& into) const
+    template <class Text>
+    [[gnu::always_inline]] void Read(HRESULT (ISAXAttributes::*member)(int32_t, BSTR*), int index, Text& into) const
     {
         BStr text;
         if (!attributes_ || FAILED((attributes_->*member)(index, text.out())))

@@ -25,7 +25,7 @@ namespace {
 // even when every byte takes a row of its own.
 constexpr int16_t MaxGroupBytes = (INT16_MAX - Band::TopMargin) / Band::RowHeight;
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 std::string GroupLabel(const Group& group) { return "group " + Quoted(group.groupName); }
 std::string FieldLabel(const Field& field) { return "field " + Quoted(field.fieldName); }
 
@@ -35,7 +35,7 @@ std::string FieldLabel(const Field& field) { return "field " + Quoted(field.fiel
     Refuse(element + ": the name is used twice in the device (blanks and letter case aside)");
 }
 
-const std::string& Attribute(const ElementAttributes& attributes, const char* name) { return attributes.Get(name); }
+std::string_view Attribute(const ElementAttributes& attributes, AttributeName name) { return attributes.Get(name); }
 
 int32_t ControlModeFrom(int16_t code)
 {
@@ -46,9 +46,9 @@ int32_t ControlModeFrom(int16_t code)
 // An attribute's value read with `read`, or `fallback` when the element
 // lacks it (what `read` gives for "GANone" as well).
 template <class Value, class Read>
-Value ValueOr(const ElementAttributes& attributes, const char* name, Value fallback, Read read)
+Value ValueOr(const ElementAttributes& attributes, AttributeName name, Value fallback, Read read)
 {
-    const std::string* text = attributes.Find(name);
+    const std::optional<std::string_view> text = attributes.Find(name);
     return text ? read(*text) : fallback;
 }
 
@@ -154,7 +154,7 @@ void XMLReader::StartFile(const ElementAttributes& attributes)
 void XMLReader::StartDevice(const ElementAttributes& attributes)
 {
     RequireClosed(fmt::Device, true, true, true);
-    const std::string name = Attribute(attributes, fmt::Name);
+    const std::string name(Attribute(attributes, fmt::Name));
     const int16_t entry = state_.deviceCount;
     if (entry != 0) window_.addDeviceEntry(entry);
     window_.setDeviceEntry(entry, name, true);
@@ -210,7 +210,7 @@ void XMLReader::ReadFieldPosition(const ElementAttributes& attributes)
     field.byteIndex = DecimalValue(Attribute(attributes, fmt::Byte), 0);
     int16_t high = fmt::FallbackRangeHigh;
     int16_t low = fmt::FallbackRangeLow;
-    const std::string& range = Attribute(attributes, fmt::Range);
+    const std::string_view range = Attribute(attributes, fmt::Range);
     if (range != fmt::NoText) {
         const size_t colon = range.find(':');
         if (colon == std::string::npos)
@@ -278,11 +278,11 @@ bool XMLReader::ReadControlChild(ElementKind kind, const ElementAttributes& attr
     if (!record) return false;
     RegisterView& view = state_.view;
     const WidgetId id = WidgetOf(*record);
-    const std::string& value = Attribute(attributes, fmt::Value);
+    const std::string_view value = Attribute(attributes, fmt::Value);
     switch (kind) {
     case ElementKind::Caption:
         record->caption = value;
-        if (record->controlType == ControlType::Label) view.setText(id, value);
+        if (record->controlType == ControlType::Label) view.setText(id, record->caption);
         break;
     case ElementKind::Max:
     case ElementKind::Min:
@@ -343,7 +343,7 @@ void XMLReader::ReadIndexValue(const ElementAttributes& attributes)
     const int16_t index = DecimalValue(Attribute(attributes, fmt::Index), 0);
     if (record.controlType == ControlType::Combo || record.controlType == ControlType::Display) {
         const int16_t listed = record.indexCount();
-        record.setIndexValue(index, Attribute(attributes, fmt::Value));
+        record.setIndexValue(index, std::string(Attribute(attributes, fmt::Value)));
         // Entries normally come in order and are appended; after one out of
         // order the list is filled again once, when the control ends.
         if (index == listed && !listOutOfOrder_)
@@ -354,7 +354,7 @@ void XMLReader::ReadIndexValue(const ElementAttributes& attributes)
     // Most entries give only an index and a value: the rest take their fallbacks without being parsed.
     record.setIndexBG(index, ValueOr(attributes, fmt::Bg, 0, ColourValue));
     record.setIndexFG(index, ValueOr(attributes, fmt::Fg, 0, ColourValue));
-    const auto flag = [](const std::string& text) { return BooleanValue(text, false); };
+    const auto flag = [](std::string_view text) { return BooleanValue(text, false); };
     record.setIndexBold(index, ValueOr(attributes, fmt::Bold, false, flag));
     record.setIndexItalic(index, ValueOr(attributes, fmt::Italic, false, flag));
 }
@@ -369,7 +369,7 @@ void XMLReader::ReadDeviceValues(const ElementAttributes& attributes)
 void XMLReader::ReadRegisterValue(const ElementAttributes& attributes)
 {
     if (!state_.currentDevice) return;
-    const std::string& address = Attribute(attributes, fmt::Addr);
+    const std::string address(Attribute(attributes, fmt::Addr));
     if (const auto group = FindGroupByAddress(state_.allGroups, address))
         group->SetAddrVal(state_, address, DecimalValue(Attribute(attributes, fmt::Value), 0));
 }

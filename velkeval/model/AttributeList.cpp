@@ -1,13 +1,17 @@
 #include "AttributeList.h"
 
+#include <algorithm>
+
 #include "TextCase.h"
 
 namespace velk {
 
-void AttributeList::readAttribute(int index, std::string& localName, std::string& value) const
+void TextSlot::grow(size_t length) { storage_.resize(std::max(length, 2 * storage_.size())); }
+
+void AttributeList::readAttribute(int index, TextSlot& localName, TextSlot& value) const
 {
-    localName = getLocalName(index);
-    value = getValue(index);
+    localName.assign(getLocalName(index));
+    value.assign(getValue(index));
 }
 
 std::string GetAttribute(const AttributeList& attributes, std::string_view name)

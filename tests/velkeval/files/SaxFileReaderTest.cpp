@@ -53,14 +53,14 @@ TEST(SaxFileReader, DeliversElementsInOrderWithLocalNamesAndDecodedValues)
 class ReusingLog : public ElementEvents {
 public:
     std::vector<std::string> lines;
-    std::string name, value;
+    TextSlot name, value;
 
     void startElement(const std::string& localName, const AttributeList& attributes) override
     {
         std::string line = localName;
         for (int i = 0; i < attributes.getLength(); ++i) {
             attributes.readAttribute(i, name, value);
-            line += " " + name + "=" + value;
+            line += " " + std::string(name.view()) + "=" + std::string(value.view());
         }
         lines.push_back(line);
     }
@@ -82,6 +82,30 @@ TEST(SaxFileReader, NamesAndValuesOfEveryLengthKeepTheirCharactersWhereverOneIsN
     EXPECT_EQ(log.lines, (std::vector<std::string>{"r", "\xC3\xA9 a=x", "abcd\xC3\xA9 bcde=wxyz\xE2\x82\xAC c=",
                                                    "abc\xC3\xA9" "defg l=a long value of many units s=ab\xC3\xA9",
                                                    "q h=abcdefg\xC3\xA9 i=abcdefghijkl\xC3\xA9mno j=abcdefghijklmnopq"}));
+}
+
+TEST(SaxFileReader, EveryShortLengthKeepsItsTextWithANonAsciiCharacterAnywhere)
+{
+    // Element names, attribute names and values of 1 to 20 characters, all
+    // ASCII or with one character beyond it at each place in turn (one that
+    // fits a byte and one that does not), read into the same strings.
+    std::string xml = "<r>";
+    std::vector<std::string> wanted{"r"};
+    for (size_t length = 1; length <= 20; ++length) {
+        for (size_t place = 0; place <= length; ++place) {
+            std::string text;
+            for (size_t i = 0; i < length; ++i)
+                text += i != place ? std::string(1, static_cast<char>('a' + i)) : length % 2 ? "\xC3\xA9" : "\xD0\xB6";
+            xml += "<" + text + " " + text + "=\"" + text + "\"/>";
+            wanted.push_back(text + " " + text + "=" + text);
+        }
+    }
+    xml += "</r>";
+    TempDir dir;
+    ReusingLog log;
+    const ParseOutcome outcome = ReadWithSax(WriteFile(dir, xml), log);
+    EXPECT_TRUE(outcome.ok) << outcome.lastError;
+    EXPECT_EQ(log.lines, wanted);
 }
 
 TEST(SaxFileReader, ReportsWhereAMalformedOrMissingFileFailed)
