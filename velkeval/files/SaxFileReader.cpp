@@ -99,8 +99,12 @@ public:
         if (SUCCEEDED(hr)) hr = args.text(1, localName);
         if (FAILED(hr)) return hr;
         try {
-            AssignUtf8(BStrView(localName), name_);
-            if (member == DISPID_CONTENT_ENDELEMENT) {
+            // The end of an element without child elements follows its start
+            // at once and has the start's local name, which name_ holds.
+            const bool end = member == DISPID_CONTENT_ENDELEMENT;
+            if (!end || !nameIsLastStart_) AssignUtf8(BStrView(localName), name_);
+            nameIsLastStart_ = !end;
+            if (end) {
                 events_.endElement(name_);
                 return S_OK;
             }
@@ -134,6 +138,7 @@ private:
 
     ElementEvents& events_;
     std::string name_;  // the current element's local name, its storage kept from event to event
+    bool nameIsLastStart_ = false;  // name_ is that of the last startElement, and no end came since
     IUnknown* attributesObject_ = nullptr;
     ComPtr<ISAXAttributes> attributes_;
     std::exception_ptr failure_;
