@@ -444,7 +444,7 @@ void XMLReader::EndControl(bool isGroup)
     state_.currentControl = nullptr;
 }
 
-bool XMLReader::ClaimName(const std::string& key) { return namesInUse_.insert(LowerCase(key)).second; }
+bool XMLReader::ClaimName(const std::string& key) { return namesInUse_.Insert(LowerCase(key)); }
 
 void XMLReader::RequireClosed(const std::string& element, bool group, bool field, bool control) const
 {

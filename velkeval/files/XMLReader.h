@@ -2,13 +2,13 @@
 
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "DescriptionWindow.h"
 #include "ElementAttributes.h"
 #include "ElementEvents.h"
 #include "ElementKind.h"
+#include "NameSet.h"
 #include "ProgramState.h"
 #include "SaxFileReader.h"
 
@@ -70,10 +70,7 @@ private:
     DescriptionWindow& window_;
     bool deviceBuilt_ = false;            // the selected device has been met
     bool listOutOfOrder_ = false;         // the current control's list is filled at its end
-    // Registry keys of this load, lower-cased. Hashed: the keys of a device
-    // share long prefixes ("fieldregister12..."), which makes ordered
-    // comparisons slow.
-    std::unordered_set<std::string> namesInUse_;
+    NameSet namesInUse_;                  // registry keys of this load, lower-cased
     ElementAttributes attributes_;        // the current start element's, storage kept between elements
     std::vector<ElementKind> openKinds_;  // the kinds of the open elements, so an end needs no look-up
 };
