@@ -21,8 +21,8 @@ uint64_t LowerAsciiBytes(uint64_t bytes)
 }
 
 // Lower-cases a name where it lies and returns its key. Names of up to
-// eight ASCII characters, nearly all of them, are done as one word; names
-// beyond ASCII, rare in descriptions, take LowerCase's full mapping.
+// eight ASCII characters, nearly all of them, are done as one word; longer
+// names and names beyond ASCII take LowerCase's full mapping.
 uint64_t LowerNameAndKey(TextSlot& name)
 {
     const size_t length = name.view().size();
@@ -36,15 +36,7 @@ uint64_t LowerNameAndKey(TextSlot& name)
             return AttributeName::KeyOfWord(length, word);
         }
     }
-    char* at = name.data();
-    for (size_t i = 0; i < length; ++i) {
-        const char c = at[i];
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            name.assign(LowerCase(name.view()));
-            break;
-        }
-        if (c >= 'A' && c <= 'Z') at[i] = static_cast<char>(c - 'A' + 'a');
-    }
+    name.assign(LowerCase(name.view()));
     return AttributeName::KeyOf(name.view());
 }
 

@@ -17,18 +17,18 @@ namespace velk {
 class AttributeName {
 public:
     static constexpr size_t kKeyChars = 7;
+    // The key from the name's length and its first characters as one
+    // little-endian word, zero past the name's end.
+    static constexpr uint64_t KeyOfWord(size_t length, uint64_t firstChars)
+    {
+        return static_cast<uint64_t>(std::min<size_t>(length, 0xFF)) << 56 | (firstChars & 0x00FFFFFFFFFFFFFFull);
+    }
     static constexpr uint64_t KeyOf(std::string_view name)
     {
-        uint64_t key = static_cast<uint64_t>(std::min<size_t>(name.size(), 0xFF)) << 56;
+        uint64_t firstChars = 0;
         for (size_t i = 0; i < name.size() && i < kKeyChars; ++i)
-            key |= static_cast<uint64_t>(static_cast<unsigned char>(name[i])) << (8 * i);
-        return key;
-    }
-    // The same from the name's length and its first eight characters as one
-    // little-endian word, zero past the name's end.
-    static constexpr uint64_t KeyOfWord(size_t length, uint64_t firstEight)
-    {
-        return static_cast<uint64_t>(std::min<size_t>(length, 0xFF)) << 56 | (firstEight & 0x00FFFFFFFFFFFFFFull);
+            firstChars |= static_cast<uint64_t>(static_cast<unsigned char>(name[i])) << (8 * i);
+        return KeyOfWord(name.size(), firstChars);
     }
 
     consteval AttributeName(const char* lowerName) : text(lowerName), key(KeyOf(text)) {}
