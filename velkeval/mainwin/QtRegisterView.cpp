@@ -11,6 +11,7 @@
 #include "PageTabBar.h"
 #include "QtColours.h"
 #include "Twips.h"
+#include "TypingLengthLimit.h"
 #include "UpDownSpinner.h"
 #include "ValueBoxEdit.h"
 #include "WindowFurniture.h"
@@ -119,13 +120,14 @@ void QtRegisterView::CreateWidget(WidgetId id, ViewElement& element, QWidget& pa
                                    return sink_.ValueBoxMayLeave(id, text.toStdString());
                                })
                              : new QLineEdit(&parent);
+        auto* limit = new TypingLengthLimit(*box);
         connect(box, &QLineEdit::textChanged, this,
                 [this, id](const QString& text) { sink_.WidgetChanged(id, elements_.at(id).tag, text.toStdString()); });
         element.widget = box;
         if (KindOf(id.array) == RealKind::UpDownBox) {
             element.spinner = new UpDownSpinner(&parent);
             connect(element.spinner, &UpDownSpinner::stepped, this,
-                    [this, id, box](int position) { box->setText(ToQString(sink_.SpinnerText(id, elements_.at(id).tag, position))); });
+                    [this, id, limit](int position) { limit->SetProgramText(ToQString(sink_.SpinnerText(id, elements_.at(id).tag, position))); });
         }
         break;
     }
@@ -318,7 +320,7 @@ void QtRegisterView::setText(WidgetId id, const std::string& text)
     }
     if (auto* box = qobject_cast<QLineEdit*>(element.widget)) {
         const QString shown = ToQString(text);
-        if (box->text() != shown) box->setText(shown);
+        if (box->text() != shown) TypingLengthLimit::Of(*box)->SetProgramText(shown);
     }
 }
 
@@ -366,9 +368,7 @@ void QtRegisterView::setSteps(WidgetId id, int16_t smallStep, int16_t largeStep)
 
 void QtRegisterView::setMaxLength(WidgetId id, int16_t characters)
 {
-    // No limit where the count is not positive, as a text box takes 0.
-    if (auto* box = qobject_cast<QLineEdit*>(elements_.at(id).widget))
-        box->setMaxLength(characters > 0 ? characters : 32767);
+    if (auto* box = qobject_cast<QLineEdit*>(elements_.at(id).widget)) TypingLengthLimit::Of(*box)->setLimit(characters);
 }
 
 void QtRegisterView::setLocked(WidgetId id, bool locked)

@@ -6,6 +6,7 @@
 
 #include "ControlType.h"
 #include "Field.h"
+#include "HeadlessRegisterView.h"
 #include "UpDownSpinner.h"
 #include "WindowOnBoard.h"
 
@@ -208,4 +209,76 @@ TEST_F(FieldAndGroupEvents, AValueBoxThatDoesNotHoldAByteBeepsAndKeepsTheFocus)
     EXPECT_TRUE(other.hasFocus());
     EXPECT_EQ(dialogs.beeps(), 2);
     ExpectRegisterShows(7);
+}
+
+namespace {
+
+// Register 20: one byte a radix, each field shown by a text box and an
+// up-down of range 0 to 255 (three typed digits), and a fifth byte whose
+// boxes range from -100 to 100.
+GroupSpec RadixRegister()
+{
+    GroupSpec plan{"Radixes", "20", 5, {}};
+    const std::vector<std::string> radixes = {"dec", "hex", "oct", "bin", "dec"};
+    for (int16_t byte = 0; byte < 5; ++byte) {
+        std::vector<ControlSpec> boxes = {Described(ControlType::TextBox, 0, 255, 0, 50, 1200),
+                                          Described(ControlType::UpDown, 0, 255, 1300, 50, 1200)};
+        for (ControlSpec& box : boxes) {
+            box.radix = radixes[static_cast<size_t>(byte)];
+            if (byte == 4) box.min = -100, box.max = 100;
+        }
+        plan.fields.emplace_back(plan.name + std::to_string(byte), byte, 0, 8, boxes);
+    }
+    return plan;
+}
+
+}  // namespace
+
+TEST_F(WindowOnBoard, BoxesShowTheWholeTextTheProgramWritesAndLimitOnlyTyping)
+{
+    HeadlessRegisterView headless;
+    ProgramState recorded(headless, dialogs);
+    ConnectDevice();
+    const auto group = AddGroup(state, RadixRegister());
+    const auto recordedGroup = AddGroup(recorded, RadixRegister());
+    state.eventsEnabled = false;  // the program's own writes only
+    for (const int16_t value : {5, 255, -100}) {
+        for (int16_t f = 1; f <= 5; ++f) {
+            group->childFields.Item(f)->value = value;
+            group->childFields.Item(f)->UpdateControls(view);
+            recordedGroup->childFields.Item(f)->value = value;
+            recordedGroup->childFields.Item(f)->UpdateControls(headless);
+        }
+        for (const auto& field : group->childFields)
+            for (const int32_t type : {ControlType::TextBox, ControlType::UpDown}) {
+                const WidgetId id = WidgetOf(*Control(field->controls, type));
+                SCOPED_TRACE(field->fieldName + " " + std::to_string(type) + " at " + std::to_string(value));
+                EXPECT_EQ(Shown(*Control(field->controls, type)), headless.widget(id).text);
+            }
+    }
+
+    // The binary up-down steps: its eight digits reach the field whole.
+    state.eventsEnabled = true;
+    const auto binary = group->childFields.Item(4);
+    binary->value = 5;
+    binary->UpdateControls(view);
+    const auto upDown = Control(binary->controls, ControlType::UpDown);
+    UpDownSpinner& spinner = *view.spinner(WidgetOf(*upDown));
+    QTest::mouseClick(&spinner, Qt::LeftButton, {}, QPoint(spinner.width() / 2, 2));
+    EXPECT_EQ(binary->value, 6);
+    EXPECT_EQ(Shown(*upDown), "00000110");
+
+    // Typing stays within three characters; a longer text the program wrote
+    // may be shortened but not lengthened.
+    auto& decimal = static_cast<QLineEdit&>(*view.realWidget(WidgetOf(*Control(group->childFields.Item(1)->controls, ControlType::TextBox))));
+    TypeInto(decimal, "1234");
+    EXPECT_EQ(decimal.text(), "123");
+    auto& binaryBox = static_cast<QLineEdit&>(*view.realWidget(WidgetOf(*Control(binary->controls, ControlType::TextBox))));
+    binaryBox.setFocus();
+    binaryBox.end(false);
+    QTest::keyClick(&binaryBox, Qt::Key_1);
+    EXPECT_EQ(binaryBox.text(), "00000110");
+    QTest::keyClick(&binaryBox, Qt::Key_Backspace);  // taken, and redrawn in eight digits
+    EXPECT_EQ(binary->value, 3);
+    EXPECT_EQ(binaryBox.text(), "00000011");
 }

@@ -23,7 +23,6 @@ TEST_F(QtRegisterViewOps, WidgetOperationsReachTheQtWidgets)
     view.setBold(box, true);
     view.setJustify(box, 1);
     view.setToolTip(box, "Gain");
-    view.setMaxLength(box, 3);
     view.setLocked(box, true);
     view.move(box, 4420, 750);
     view.setWidth(box, 900);
@@ -33,7 +32,6 @@ TEST_F(QtRegisterViewOps, WidgetOperationsReachTheQtWidgets)
     EXPECT_TRUE(edit.font().bold());
     EXPECT_EQ(edit.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     EXPECT_EQ(edit.toolTip(), "Gain");
-    EXPECT_EQ(edit.maxLength(), 3);
     EXPECT_TRUE(edit.isReadOnly());
     EXPECT_EQ(edit.pos(), QPoint(ToPixels(4420), ToPixels(750)));
     EXPECT_EQ(view.left(box), 4420);  // twips kept exactly
