@@ -12,6 +12,7 @@ void ParseFile(ProgramState& state, DescriptionWindow& window, const std::string
     state.currentFileName = fileName;
     RegisterViewHidden hidden(window);
     ClearAll(state);
+    window.UncheckLoadOnChange();
     for (int16_t entry = static_cast<int16_t>(state.deviceCount - 1); entry >= 1; --entry)
         window.removeDeviceEntry(entry);
     state.selectedDeviceName = deviceName;

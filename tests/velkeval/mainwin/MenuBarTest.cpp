@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
@@ -183,9 +184,14 @@ TEST_F(MenuBar, SwitchingDeviceAsksFirstAndTheCheckedDeviceIsNotReloaded)
     EXPECT_EQ(state.allGroups.Item(1), firstGroup);
     EXPECT_EQ(window.windowTitle(), "Default board - First");
 
-    // Another device is loaded from the same file by its own name, "&" and all.
+    // Another device is loaded from the same file by its own name, "&" and all;
+    // "Load Register On Change" is off afterwards, box and flag alike.
+    QTest::mouseClick(window.furniture().chkAutoLoad, Qt::LeftButton);
+    ASSERT_TRUE(state.loadOnChange);
     dialogs.QueueAnswer(MessageAnswer::No);
     second->trigger();
+    EXPECT_FALSE(window.furniture().chkAutoLoad->isChecked());
+    EXPECT_FALSE(state.loadOnChange);
     EXPECT_EQ(dialogs.messages().size(), 3u);
     EXPECT_EQ(window.windowTitle(), "Default board - Second & last");
     EXPECT_EQ(state.currentDevice->devName, "Second & last");
