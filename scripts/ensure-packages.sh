@@ -10,6 +10,7 @@ VELK_PACKAGES=(
   clang-14 libclang-rt-14-dev
   libexpat1-dev libxml2-dev
   iso-codes shared-mime-info xvfb
+  fonts-liberation2
   sigrok-cli
 )
 

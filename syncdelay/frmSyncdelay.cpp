@@ -40,6 +40,11 @@ frmSyncdelay::frmSyncdelay(portio::Ports& ports, FailureReport reportFailure, QW
 {
     setObjectName("frmSyncdelay");
     setWindowTitle("Program DE Generation");
+    // The window's twips were laid out for a small dialog font; this one
+    // fits every caption into its box, in pixels whatever the screen.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(10);
+    setFont(font);
     setFixedSize(TwipsToPixels(4740), TwipsToPixels(2970));
     BuildControls();
     ConnectHandlers();

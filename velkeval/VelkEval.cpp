@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "QtUserDialogs.h"
+#include "WindowFont.h"
 #include "frmAutoControls.h"
 
 // The VelkEval program: one main window per process. Each argument is one
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setFont(velk::WindowFont());  // message boxes and dialogs alike
     const std::vector<std::string> arguments(argv + 1, argv + argc);
 
     velk::QtUserDialogs dialogs;

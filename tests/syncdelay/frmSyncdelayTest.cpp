@@ -13,6 +13,7 @@
 #include "RecordingPorts.h"
 #include "SimPorts.h"
 #include "TempDir.h"
+#include "TextFit.h"
 #include "frmSyncdelay.h"
 
 using namespace syncdelay;
@@ -42,6 +43,12 @@ struct SyncdelayWindow : ::testing::Test {
 };
 
 }  // namespace
+
+TEST_F(SyncdelayWindow, EveryCaptionShowsWholeInItsBox)
+{
+    window.show();
+    for (const std::string& misfit : textfit::Misfits(window)) ADD_FAILURE() << misfit;
+}
 
 TEST_F(SyncdelayWindow, LoadSetsTheStartValuesAndSendsNothing)
 {

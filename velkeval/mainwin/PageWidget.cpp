@@ -16,13 +16,6 @@ bool IsBitBox(WidgetArray array)
     return array == WidgetArray::txtBit || array == WidgetArray::txtRdBit || array == WidgetArray::txtDummyBit;
 }
 
-Qt::Alignment TextAlignment(WidgetArray array, int16_t justify)
-{
-    if (IsBitBox(array)) return Qt::AlignCenter;
-    const Qt::Alignment horizontal = justify == 1 ? Qt::AlignRight : justify == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-    return horizontal | Qt::AlignTop;
-}
-
 void DrawLine(QPainter& painter, const ViewElement& line)
 {
     painter.setPen(QPen(ToQColor(line.foreColor), std::max(1, static_cast<int>(line.borderWidth))));
@@ -42,10 +35,17 @@ void DrawBox(QPainter& painter, WidgetArray array, const ViewElement& box, const
     font.setItalic(box.italic);
     painter.setFont(font);
     painter.setPen(ToQColor(box.foreColor));
-    painter.drawText(rect, TextAlignment(array, box.justify) | Qt::TextWordWrap, QString::fromStdString(box.text));
+    painter.drawText(rect, PageWidget::TextFlags(array, box.justify), QString::fromStdString(box.text));
 }
 
 }  // namespace
+
+int PageWidget::TextFlags(WidgetArray array, int16_t justify)
+{
+    if (IsBitBox(array)) return Qt::AlignCenter | Qt::TextWordWrap;
+    const Qt::Alignment horizontal = justify == 1 ? Qt::AlignRight : justify == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+    return static_cast<int>(horizontal | Qt::AlignTop) | Qt::TextWordWrap;
+}
 
 PageWidget::PageWidget(QWidget* parent, ElementTable& elements, BitClicked bitClicked)
     : QWidget(parent), elements_(elements), bitClicked_(std::move(bitClicked))

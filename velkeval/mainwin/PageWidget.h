@@ -28,6 +28,9 @@ public:
 
     // The pixel rectangle a drawn element covers on its page.
     static QRect ItemRect(WidgetArray array, const ViewElement& element);
+    // How an element's caption is drawn in its place: bit boxes centred,
+    // labels by their justification from the top, wrapped at words.
+    static int TextFlags(WidgetArray array, int16_t justify);
     // The topmost visible drawn element under a point, if any.
     std::optional<WidgetId> ItemAt(QPoint point) const;
 

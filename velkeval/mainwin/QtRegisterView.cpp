@@ -164,7 +164,10 @@ void QtRegisterView::Redraw(WidgetId id)
 
 void QtRegisterView::ApplyGeometry(const ViewElement& element)
 {
-    const QRect rect = TwipsRect(element.left, element.top, element.width, element.height);
+    QRect rect = TwipsRect(element.left, element.top, element.width, element.height);
+    // A drop-down list is as tall as its font makes it, whatever height the
+    // model keeps (descriptions leave a list's height out).
+    if (qobject_cast<QComboBox*>(element.widget)) rect.setHeight(element.widget->sizeHint().height());
     if (!element.spinner) {
         element.widget->setGeometry(rect);
         return;

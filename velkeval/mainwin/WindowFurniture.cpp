@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 #include "PageTabBar.h"
 #include "Twips.h"
@@ -51,8 +52,16 @@ WindowFurniture BuildFurniture(QWidget& parent)
     Place(*f.cmdLoad, 3255, 105, 855, 330);
     f.cmbRead = new QPushButton(QStringLiteral("Read"), &client);
     Place(*f.cmbRead, 4200, 105, 855, 330);
-    f.chkAutoLoad = new QCheckBox(QStringLiteral("Load Register On Change"), &client);
-    Place(*f.chkAutoLoad, 5145, 105, 1290, 435);
+    // The caption wraps onto two lines in its design place, which a check
+    // box cannot do: the box stands alone at the left and a word-wrapped
+    // label beside it carries the caption.
+    f.chkAutoLoad = new QCheckBox(&client);
+    const QStyle& style = *f.chkAutoLoad->style();
+    const int boxWidth = ToTwips(style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, f.chkAutoLoad) +
+                                 style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, f.chkAutoLoad));
+    Place(*f.chkAutoLoad, 5145, 105, boxWidth, 435);
+    f.lblAutoLoad = NewLabel(client, "Load Register On Change", 5145 + boxWidth, 105, 1290 - boxWidth, 435);
+    f.lblAutoLoad->setWordWrap(true);
     f.lblCnt = NewLabel(client, "0", 6480, 120, 495, 375);
     f.lblCnt->setAlignment(Qt::AlignCenter);
     f.lblCnt->setAutoFillBackground(true);

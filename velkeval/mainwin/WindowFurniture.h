@@ -22,6 +22,7 @@ struct WindowFurniture {
     QPushButton* cmdLoad;
     QPushButton* cmbRead;
     QCheckBox* chkAutoLoad;
+    QLabel* lblAutoLoad;  // the caption of chkAutoLoad, wrapped; a click on it toggles the box
     QLabel* lblCnt;
     QWidget* tabControls;  // the tab strip: its tabs over a panel
     PageTabBar* tabs;

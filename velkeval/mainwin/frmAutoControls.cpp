@@ -20,6 +20,7 @@
 #include "StartUp.h"
 #include "Twips.h"
 #include "WindowCommands.h"
+#include "WindowFont.h"
 
 namespace velk {
 namespace {
@@ -39,6 +40,7 @@ frmAutoControls::frmAutoControls(UserDialogs& dialogs)
       state_(view_, dialogs)
 {
     setWindowTitle(QStringLiteral("Ketra Vexcon"));
+    setFont(WindowFont());
     setCentralWidget(furniture_.client);
     setFixedWidth(ToPixels(WindowWidth));
     setMinimumHeight(ToPixels(view_.layout.minWindowHeight));
@@ -48,6 +50,7 @@ frmAutoControls::frmAutoControls(UserDialogs& dialogs)
     connect(furniture_.cmdLoad, &QPushButton::clicked, this, [this] { cmdLoadClick(); });
     connect(furniture_.chkAutoLoad, &QCheckBox::clicked, this, [this] { chkAutoLoadClick(); });
     for (QLabel* bit : furniture_.txtAddrBit) bit->installEventFilter(this);
+    furniture_.lblAutoLoad->installEventFilter(this);
 
     menus_ = BuildMenus(*menuBar());
     AddDeviceEntryPair();
@@ -148,11 +151,7 @@ void frmAutoControls::timer1Tick()
     inTimerTick_ = false;
 }
 
-void frmAutoControls::ClearAll()
-{
-    velk::ClearAll(state_);
-    furniture_.chkAutoLoad->setChecked(false);
-}
+void frmAutoControls::UncheckLoadOnChange() { furniture_.chkAutoLoad->setChecked(false); }
 
 void frmAutoControls::DoResize()
 {
@@ -212,6 +211,10 @@ bool frmAutoControls::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == furniture_.lblAutoLoad) {
+            furniture_.chkAutoLoad->click();
+            return true;
+        }
         const auto& bits = furniture_.txtAddrBit;
         const auto it = std::find(bits.begin(), bits.end(), watched);
         if (it != bits.end()) {

@@ -65,6 +65,7 @@ public:
     void setDeviceEntry(int16_t index, const std::string& caption, bool enabled) override;
     void checkDeviceEntry(int16_t index, bool checked) override;
     void setRegisterViewVisible(bool visible) override;
+    void UncheckLoadOnChange() override;
     void ReopenLink() override;
     std::string programFolder() const override;
 
@@ -121,9 +122,6 @@ public:
     void mnuDevInterfaceClick(int entry);
     void mnuLPTPortClick(int entry);
     void mnuComPortClick(int entry);
-
-    // Discards the device, its widgets and pages, and the link.
-    void ClearAll();
 
     // The size rules, run on every resize: fixed width, minimum height, the
     // view following the height; a maximised window becomes a normal one as

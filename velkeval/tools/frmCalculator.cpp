@@ -9,12 +9,14 @@
 
 #include "Conversions.h"
 #include "NumericText.h"
+#include "WindowFont.h"
 
 namespace velk {
 
 frmCalculator::frmCalculator(QWidget* owner, UserDialogs& dialogs) : QWidget(owner, Qt::Window), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Calculator"));
+    setFont(WindowFont());
     BuildControls();
 }
 

@@ -14,6 +14,7 @@
 #include "BitBox.h"
 #include "Conversions.h"
 #include "NumericText.h"
+#include "WindowFont.h"
 
 namespace velk {
 namespace {
@@ -70,6 +71,7 @@ frmSingleReg::frmSingleReg(QWidget* owner, LinkFactory createLink)
     : QWidget(owner, Qt::Window), createLink_(std::move(createLink))
 {
     setWindowTitle(QStringLiteral("Load / Read Register"));
+    setFont(WindowFont());
     BuildControls();
 }
 

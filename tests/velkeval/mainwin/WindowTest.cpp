@@ -10,6 +10,7 @@
 #include "LinkError.h"
 #include "QtColours.h"
 #include "Twips.h"
+#include "WindowCommands.h"
 #include "WindowOnBoard.h"
 
 using namespace velk;
@@ -38,8 +39,11 @@ TEST_F(WindowOnBoard, FurnitureStandsAtItsDesignPlaces)
     EXPECT_EQ(f.cmdLoad->geometry(), TwipsRect(3255, 105, 855, 330));
     EXPECT_EQ(f.cmbRead->text(), "Read");
     EXPECT_EQ(f.cmbRead->geometry(), TwipsRect(4200, 105, 855, 330));
-    EXPECT_EQ(f.chkAutoLoad->text(), "Load Register On Change");
+    EXPECT_EQ(f.lblAutoLoad->text(), "Load Register On Change");
     EXPECT_FALSE(f.chkAutoLoad->isChecked());
+    QTest::mouseClick(f.lblAutoLoad, Qt::LeftButton);  // the caption toggles the box
+    EXPECT_TRUE(f.chkAutoLoad->isChecked());
+    EXPECT_TRUE(state.loadOnChange);
     EXPECT_EQ(f.lblCnt->text(), "0");
     // Bits 7 .. 0 from left to right, with the wider gap between bits 4 and 3.
     EXPECT_EQ(f.txtAddrBit[7]->geometry(), TwipsRect(1365, 105, 195, 300));
@@ -151,14 +155,11 @@ TEST_F(WindowOnBoard, ClearAllLeavesOneEmptyPageAndTheTemplates)
     ConnectDevice();
     for (int i = 0; i < 6; ++i) AddGroup(state, FourFieldRegister("R" + std::to_string(i), std::to_string(10 + 4 * i)));
     window.mnuMaxHeightClick(0);
-    QTest::mouseClick(window.furniture().chkAutoLoad, Qt::LeftButton);
-    window.ClearAll();
+    ClearAll(state);
     EXPECT_EQ(window.furniture().tabs->count(), 1);
     EXPECT_EQ(window.furniture().tabs->tabText(0), "Tab1");
     EXPECT_TRUE(view.page(1).items().empty());
     EXPECT_TRUE(view.page(1).findChildren<QWidget*>().isEmpty());
-    EXPECT_FALSE(window.furniture().chkAutoLoad->isChecked());
-    EXPECT_FALSE(state.loadOnChange);
     EXPECT_FALSE(state.devInterface);
     // The view can be built again, reusing the templates.
     ConnectDevice();
