@@ -14,7 +14,6 @@ static_assert(std::u16string_view(kInlineEncodingFeature) == sax::ParserSettings
 namespace {
 
 constexpr const char16_t* kUnableToOpen = u"Unable to open input file";
-constexpr const char16_t* kUnableToRead = u"Unable to read input stream";
 
 HRESULT ReturnCopy(std::u16string_view text, BSTR* out)
 {
@@ -97,8 +96,8 @@ HRESULT SAXReader::parse(sax::ByteSource& source, bool sixteenBitInput, VARIANT_
             succeeded = true;
         } catch (const sax::CSAXParseException&) {
             // The error sink has stored the message.
-        } catch (const StreamReadError&) {
-            lastError_ = kUnableToRead;
+        } catch (const sax::InputReadError& error) {
+            lastError_ = Utf16FromUtf8(error.what());
         } catch (const std::bad_alloc&) {
             hr = E_OUTOFMEMORY;
         } catch (...) {

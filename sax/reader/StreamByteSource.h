@@ -1,15 +1,7 @@
 #pragma once
 
-#include <stdexcept>
-
 #include "ByteSource.h"
 #include "Stream.h"
-
-// A read of the client's stream failed: the parse stops as for a parse error.
-class StreamReadError : public std::runtime_error {
-public:
-    StreamReadError() : std::runtime_error("stream read failed") {}
-};
 
 // The bytes of a client's IStream, for parseEx.
 class StreamByteSource final : public sax::ByteSource {
@@ -20,7 +12,7 @@ public:
     {
         ULONG got = 0;
         const ULONG wanted = capacity > 0x40000000 ? 0x40000000 : static_cast<ULONG>(capacity);
-        if (FAILED(stream_.Read(buffer, wanted, &got)) || got > wanted) throw StreamReadError();
+        if (FAILED(stream_.Read(buffer, wanted, &got)) || got > wanted) throw sax::InputReadError("Unable to read input stream");
         return got;
     }
 

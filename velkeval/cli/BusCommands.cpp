@@ -29,7 +29,7 @@ void RunPeek(CliSession& session, const CliOptions& options, std::ostream& out)
 {
     const uint8_t address8 = ChipAddress(options);
     const int16_t reg = RegisterOperand(options.operands[1]);
-    out << FormatValue(session.ConnectTo(address8).ReadByte(reg), options.radix) << '\n';
+    out << FormatValue(session.ConnectTo(address8, ChipAccess::Read).ReadByte(reg), options.radix) << '\n';
 }
 
 void RunPoke(CliSession& session, const CliOptions& options, std::ostream&)
@@ -37,12 +37,12 @@ void RunPoke(CliSession& session, const CliOptions& options, std::ostream&)
     const uint8_t address8 = ChipAddress(options);
     const int16_t reg = RegisterOperand(options.operands[1]);
     const auto value = static_cast<int16_t>(ParseOperand(options.operands[2], 255, "value"));
-    session.ConnectTo(address8).WriteByte(reg, value);
+    session.ConnectTo(address8, ChipAccess::Write).WriteByte(reg, value);
 }
 
 void RunDump(CliSession& session, const CliOptions& options, std::ostream& out)
 {
-    DevInterface& link = session.ConnectTo(ChipAddress(options));
+    DevInterface& link = session.ConnectTo(ChipAddress(options), ChipAccess::Read);
     std::array<uint8_t, 256> bytes{};
     for (int reg = 0; reg < 256; ++reg) bytes[static_cast<size_t>(reg)] = link.ReadByte(static_cast<int16_t>(reg));
     PrintHexTable(

@@ -137,19 +137,21 @@ void CliSession::RequireAnswer(DevInterface& link, uint8_t address8)
         throw CommandFailure("no chip answers at " + ChipAddressText(address8) + " on " + options_.link);
 }
 
-DevInterface& CliSession::ConnectTo(uint8_t address8)
+DevInterface& CliSession::ConnectTo(uint8_t address8, ChipAccess access)
 {
     state_.devInterface = MakeLink(address8);
+    if (access == ChipAccess::Read && !state_.devInterface->ReadsBack())
+        throw CommandFailure("the " + options_.link + " link cannot read from the chip");
     RequireAnswer(*state_.devInterface, address8);
     return *state_.devInterface;
 }
 
-void CliSession::ConnectToDevice()
+void CliSession::ConnectToDevice(ChipAccess access)
 {
     const int address = device().BusAddress();
     if (address < 0 || address > 255)
         throw CommandFailure("the device address " + device().currAddress + " is not an 8-bit address");
-    ConnectTo(static_cast<uint8_t>(address));
+    ConnectTo(static_cast<uint8_t>(address), access);
 }
 
 void CliSession::Finish()

@@ -15,6 +15,9 @@
 
 namespace velk::cli {
 
+// What a command does on the chip: only write, or read as well.
+enum class ChipAccess { Write, Read };
+
 // What one command works with: a headless program state for the loaded
 // device and, opened on first use, the ports and the link the options
 // choose. Failures are CommandFailure with a one-line description.
@@ -34,10 +37,11 @@ public:
     const DeviceRecord& device() const { return *state_.currentDevice; }
 
     // Opens the link to the loaded device (devInterface), after making sure
-    // that the chip answers unless --no-probe.
-    void ConnectToDevice();
+    // that the chip answers unless --no-probe. A command that reads fails on
+    // a link that cannot read, before anything reaches the chip.
+    void ConnectToDevice(ChipAccess access);
     // The same for a chip given by its 8-bit write address.
-    DevInterface& ConnectTo(uint8_t address8);
+    DevInterface& ConnectTo(uint8_t address8, ChipAccess access);
     // Whether a chip acknowledges its address; a link that cannot probe is
     // a failure.
     bool Probe(uint8_t address8);

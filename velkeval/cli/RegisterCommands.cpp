@@ -157,7 +157,7 @@ std::string ValuesFileText(const ProgramState& state)
 void RunRead(CliSession& session, const CliOptions& options, std::ostream& out)
 {
     session.LoadDescription(options.operands[0]);
-    session.ConnectToDevice();
+    session.ConnectToDevice(ChipAccess::Read);
     ProgramState& state = session.state();
     for (const auto& group : state.allGroups) ReadGroup(state, *group);
     if (options.outputPath.empty())
@@ -174,7 +174,7 @@ void RunLoad(CliSession& session, const CliOptions& options, std::ostream& out)
     if (!state.valuesFileMatch)
         session.err() << "velkeval-cli: warning: the values file names another device; its values are applied to \""
                       << state.currentDevice->devName << "\"\n";
-    session.ConnectToDevice();
+    session.ConnectToDevice(ChipAccess::Write);
     int written = 0;
     for (const auto& group : state.allGroups) {
         if (group->readonly) continue;
@@ -190,7 +190,7 @@ void RunGet(CliSession& session, const CliOptions& options, std::ostream& out)
     ProgramState& state = session.state();
     const auto targets =
         ResolveAll(state, {options.operands.begin() + 1, options.operands.end()}, options.forceRegister);
-    session.ConnectToDevice();
+    session.ConnectToDevice(ChipAccess::Read);
     for (const Target& target : targets) {
         ReadGroup(state, *target.group);
         const uint32_t value = target.field ? static_cast<uint32_t>(target.field->value) : RegisterValue(*target.group);
@@ -212,7 +212,7 @@ void RunSet(CliSession& session, const CliOptions& options, std::ostream&)
     for (const Target& target : targets)
         if (target.group->readonly)
             throw CommandFailure("register \"" + target.group->groupName + "\" is read-only; nothing was written");
-    session.ConnectToDevice();
+    session.ConnectToDevice(ChipAccess::Read);
     for (size_t i = 0; i < targets.size(); ++i) {
         const Target& target = targets[i];
         ReadGroup(state, *target.group);

@@ -34,6 +34,9 @@ public:
     // Sets one named setting; unknown names are ignored.
     virtual void Configure(const std::string& name, const SettingValue& value);
     virtual std::string DevType() const;
+    // Whether reads return what the chip holds. A link that only writes
+    // answers false; its reads then give 0.
+    virtual bool ReadsBack() const { return true; }
 
 private:
     void ShouldNotRun() const;

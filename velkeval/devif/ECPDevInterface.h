@@ -10,7 +10,7 @@ namespace velk {
 
 // A parallel port in ECP mode: a register write is an address-channel byte
 // (the register with bit 7 set) and a data byte written to the port's FIFOs.
-// Writes only; the device address is kept but not sent.
+// Writes only (reads give 0); the device address is kept but not sent.
 class ECPDevInterface : public DevInterface {
 public:
     ECPDevInterface(UserDialogs& dialogs, portio::Ports& ports) : DevInterface(dialogs), ports_(ports) {}
@@ -25,6 +25,7 @@ public:
     // "LPTPORT": the port base.
     void Configure(const std::string& name, const SettingValue& value) override;
     std::string DevType() const override { return "ECP_PARALLEL"; }
+    bool ReadsBack() const override { return false; }
 
     // Switches the port's mode through the extended control register: 0
     // standard, 1 and 2 ECP set-ups (2 the one writes use); other values

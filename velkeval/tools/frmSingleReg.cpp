@@ -173,11 +173,12 @@ void frmSingleReg::txtValueChange()
         txtValue_->setText(QString::number(value_));
         return;
     }
-    // Numbers beyond 16 bits are limited too instead of falling back.
+    // Numbers beyond 16 bits are limited too instead of falling back. What
+    // the user typed stays in the box ("300" while the value is 255); the
+    // bits show the value taken.
     if (*number > Largest) value_ = Largest;
     else if (*number < 0) value_ = 0;
     else value_ = ClampValue(TextToInt(text, value_, "dec"), 0, Largest);
-    ReplaceText(*txtValue_, QString::number(value_));
     ShowValueBits();
     WriteIfAutoLoad();
 }

@@ -75,15 +75,31 @@ protected:
     std::unique_ptr<Subscription> subscription;
 };
 
-TEST_F(ReaderSettings, MissingFileFailsWithItsTextAndFiresNothing)
+TEST_F(ReaderSettings, AFileThatCannotBeOpenedFailsWithItsTextAndFiresNothing)
 {
     EXPECT_EQ(LastError(*reader.get()), "<null>");
-    BStr path(u"/no/such/file.xml");
+    TempDir dir;
+    for (const std::string& file : {std::string("/no/such/file.xml"), dir.file("")}) {
+        BStr path(Utf16FromUtf8(file));
+        VARIANT_BOOL ok = VARIANT_TRUE;
+        EXPECT_EQ(reader->parseFile(path.get(), &ok), S_OK);
+        EXPECT_EQ(ok, VARIANT_FALSE) << file;
+        EXPECT_EQ(LastError(*reader.get()), "Unable to open input file") << file;
+        EXPECT_TRUE(log.lines().empty()) << file;
+    }
+}
+
+// The process's own memory file fails its first read at offset 0 (never
+// mapped) with an I/O error: a file that opens but cannot be read.
+TEST_F(ReaderSettings, AFileThatFailsToReadFailsTheParse)
+{
+    BStr path(u"/proc/self/mem");
     VARIANT_BOOL ok = VARIANT_TRUE;
-    EXPECT_EQ(reader->parseFile(path.get(), &ok), S_OK);
+    ASSERT_EQ(reader->parseFile(path.get(), &ok), S_OK);
     EXPECT_EQ(ok, VARIANT_FALSE);
-    EXPECT_EQ(LastError(*reader.get()), "Unable to open input file");
-    EXPECT_TRUE(log.lines().empty());
+    EXPECT_EQ(LastError(*reader.get()), "Unable to read input file");
+    const auto lines = log.lines();
+    EXPECT_TRUE(std::find(lines.begin(), lines.end(), R"({"event":"endDocument"})") == lines.end());
 }
 
 TEST_F(ReaderSettings, ParseFileReadsBytes)

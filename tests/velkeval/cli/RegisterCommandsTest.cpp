@@ -1,4 +1,7 @@
+#include <filesystem>
+
 #include "CliFixture.h"
+#include "TraceReader.h"
 
 using namespace velk::cli;
 using namespace velk::cli::test;
@@ -165,6 +168,28 @@ TEST_F(RegisterCommands, AnAbsentChipFailsEveryChipCommandUnlessProbingIsSkipped
     ASSERT_EQ(Run({"get", sample, "Reserved 1", "--no-probe"}), ExitSuccess) << err;
     EXPECT_EQ(out, "Reserved 1 63 0x3f\n");  // nobody drives SDA low: bits 7:2 of 0xFF
     ASSERT_EQ(Run({"get", sample, "-d", "Timing Controller", "ID"}), ExitSuccess) << err;
+}
+
+TEST_F(RegisterCommands, ALinkThatCannotReadFailsEveryCommandThatReadsAndWritesNothing)
+{
+    const std::string values = dir.file("scaler.val");
+    const std::string trace = dir.file("bus.vcd");
+    const std::vector<std::vector<std::string>> commands{{"read", sample, "-o", values},
+                                                         {"get", sample, "Standby"},
+                                                         {"set", sample, "Standby=1"},
+                                                         {"peek", "0x38", "0"},
+                                                         {"dump", "0x38"}};
+    for (std::vector<std::string> command : commands) {
+        command.insert(command.end(), {"--link", "ecp", "--trace", trace});
+        EXPECT_EQ(Run(command), ExitFailure) << command[0];
+        EXPECT_EQ(err, "velkeval-cli: the ecp link cannot read from the chip\n") << command[0];
+        EXPECT_TRUE(out.empty()) << command[0];
+        EXPECT_EQ(portio::ReadTrace(trace), std::vector<portio::PortOperation>{}) << command[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(values));
+    // Commands that only write go on over the link.
+    EXPECT_EQ(Run({"poke", "0x38", "1", "5", "--link", "ecp", "--trace", trace}), ExitSuccess) << err;
+    EXPECT_FALSE(portio::ReadTrace(trace).empty());
 }
 
 TEST_F(RegisterCommands, ATraceRecordsTheBusIntoItsFile)

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "BusProbe.h"
 #include "ChildProcess.h"
 #include "DeShiftRegister.h"
 #include "I2CDevInterface.h"
@@ -13,16 +14,6 @@
 using namespace velk;
 
 namespace {
-
-// The link's bus primitives, for transfers the link itself does not make.
-class BusProbe : public I2CDevInterface {
-public:
-    using I2CDevInterface::I2CDevInterface;
-    using I2CDevInterface::i2cReadByte;
-    using I2CDevInterface::i2cStart;
-    using I2CDevInterface::i2cStop;
-    using I2CDevInterface::i2cWriteByte;
-};
 
 struct I2COnBoard : ::testing::Test {
     TempDir dir;

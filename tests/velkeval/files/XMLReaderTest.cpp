@@ -1,4 +1,7 @@
+#include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ControlType.h"
 #include "LoadFixture.h"
@@ -106,6 +109,64 @@ TEST_F(XMLReaderTest, ReadsItemsWithTheirFallbacksAndStartingValues)
     EXPECT_TRUE(state.nameRegistry.Contains("groupOutputControl"));
     EXPECT_TRUE(state.nameRegistry.Contains("fieldOutputEnable"));
     EXPECT_TRUE(state.nameRegistry.Contains("fieldThirdfield"));
+}
+
+TEST_F(XMLReaderTest, AbsentAndUnreadableAttributesTakeTheirFallbacks)
+{
+    // Readonly is a Boolean: "True"/"False" in any case, or a number (0
+    // false, anything else true); any other text gives the fallback, false.
+    const std::pair<const char*, bool> readonly[] = {{"1", true},     {" -3 ", true}, {"0", false},
+                                                     {"yes", false},  {"", false},    {"fAlSe", false}};
+    std::string text = R"(<file><device name="D">
+        <group size="1" addr="1"><field name="F"><pos range="7:0"/>
+            <control type="TextBox"><max value="x"/></control></field></group>)";
+    for (size_t i = 0; i < std::size(readonly); ++i)
+        text += "<group name=\"R" + std::to_string(i) + "\" size=\"1\" addr=\"" + std::to_string(i + 2) +
+                "\" readonly=\"" + readonly[i].first + "\"><field name=\"F" + std::to_string(i) +
+                "\"><pos range=\"0:0\"/></field></group>";
+    Load(text + "</device></file>");
+    ASSERT_TRUE(dialogs.messages().empty()) << dialogs.messages().front().text;
+
+    EXPECT_EQ(state.currentFile->title, "GANone");
+    EXPECT_EQ(window.caption(), "GANone - D");
+    EXPECT_EQ(state.currentDevice->address, "ganone");
+    EXPECT_EQ(state.currentDevice->currAddress, "ganone");
+    const auto unnamed = GroupNamed("GANone");
+    ASSERT_TRUE(unnamed);
+    EXPECT_TRUE(state.nameRegistry.Contains("groupGANone"));
+    EXPECT_EQ(unnamed->childFields.Item(1)->controls.Item(1)->max, 1);  // "x" is not 2^8 - 1 either
+    for (size_t i = 0; i < std::size(readonly); ++i)
+        EXPECT_EQ(GroupNamed("R" + std::to_string(i))->readonly, readonly[i].second) << '"' << readonly[i].first << '"';
+}
+
+TEST_F(XMLReaderTest, ElementNamesMatchOnlyInTheirOwnLetterCase)
+{
+    Load(R"(<file><device name="D">
+        <Group name="Capital" size="1" addr="1"><field name="InCapital"><pos range="0:0"/></field></Group>
+        <group name="Kept" size="1" addr="2">
+            <FIELD name="Shouted"><pos range="0:0"/></FIELD>
+            <fielD name="Tail"><pos range="1:1"/></fielD>
+            <field name="Real"><pos range="7:4"/>
+                <Control type="TextBox"/>
+                <control type="TextBox"><MAX value="3"/></control>
+            </field>
+            <groupControl type="TextBox"/>
+        </group>
+    </device></file>)");
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(state.allGroups.count(), 1);
+    const auto kept = GroupNamed("Kept");
+    ASSERT_TRUE(kept);
+    ASSERT_EQ(kept->childFields.count(), 1);
+    const auto real = kept->childFields.Item(1);
+    EXPECT_EQ(real->fieldName, "Real");
+    std::vector<int16_t> userControlMax;
+    for (const auto& record : real->controls)
+        if (record->isUserControl) userControlMax.push_back(record->max);
+    EXPECT_EQ(userControlMax, std::vector<int16_t>{15});  // the lower-case control, without its "MAX"
+    for (const auto& record : kept->controls) EXPECT_FALSE(record->isUserControl);
+    for (const char* key : {"groupCapital", "fieldInCapital", "fieldShouted", "fieldTail"})
+        EXPECT_FALSE(state.nameRegistry.Contains(key)) << key;
 }
 
 TEST_F(XMLReaderTest, ControlsStartFromTheFieldAndTakeEveryChildOnScreenAtOnce)

@@ -45,6 +45,7 @@ struct Calculator : ::testing::Test {
 
 TEST_F(Calculator, DivisorIsPixelClocksPerLineWithTiesToEven)
 {
+    EXPECT_EQ(window.windowTitle(), "Calculator");
     EXPECT_EQ(Calculate("48.363", "65"), "1344");
     EXPECT_EQ(Calculate(" 31.5 ", "+25.175"), "799");
     EXPECT_EQ(Calculate("60", "0"), "0");

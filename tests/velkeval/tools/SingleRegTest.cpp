@@ -30,6 +30,7 @@ struct SingleRegWindow : ::testing::Test {
 
 TEST_F(SingleRegWindow, InitShowsTheDeviceAddressAndReplacesTheLink)
 {
+    EXPECT_EQ(window.windowTitle(), "Load / Read Register");
     EXPECT_EQ(AddressBits(window), "00000000");
     TypeInto(window.txtRegAddr(), "1A");
     TypeInto(window.txtValue(), "200");
@@ -67,18 +68,23 @@ TEST_F(SingleRegWindow, RegisterAddressIsLimitedToAByteInUpperCaseHex)
     EXPECT_EQ(calls(), Calls{"WriteByte 42 0"});
 }
 
-TEST_F(SingleRegWindow, ValueIsLimitedAndShownInTheBits)
+TEST_F(SingleRegWindow, ValueIsLimitedAndShownInTheBitsWhileTheTypedTextStays)
 {
     TypeInto(window.txtValue(), "300");
-    EXPECT_EQ(window.txtValue().text(), "255");
+    EXPECT_EQ(window.txtValue().text(), "300");
     EXPECT_EQ(ValueBits(window), "11111111");
+    TypeInto(window.txtValue(), "012");
+    EXPECT_EQ(window.txtValue().text(), "012");
+    EXPECT_EQ(ValueBits(window), "00001100");
     TypeInto(window.txtValue(), "99999");
-    EXPECT_EQ(window.txtValue().text(), "255");
+    EXPECT_EQ(window.txtValue().text(), "99999");
+    EXPECT_EQ(ValueBits(window), "11111111");
     // A "-" typed alone is refused; a pasted negative number is limited.
     QGuiApplication::clipboard()->setText("-7");
     window.txtValue().selectAll();
     QTest::keyClick(&window.txtValue(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window.txtValue().text(), "0");
+    EXPECT_EQ(window.txtValue().text(), "-7");
+    EXPECT_EQ(ValueBits(window), "00000000");
 
     TypeInto(window.txtValue(), "18");
     TypeInto(window.txtValue(), "x");  // not a number: the value is put back
