@@ -5,6 +5,7 @@
 
 #include "CliErrors.h"
 #include "CliNumbers.h"
+#include "I2CBuses.h"
 #include "TextTable.h"
 
 namespace velk::cli {
@@ -56,13 +57,26 @@ void RunDump(CliSession& session, const CliOptions& options, std::ostream& out)
 
 void RunScan(CliSession& session, const CliOptions&, std::ostream& out)
 {
-    std::array<bool, 128> answers{};
+    std::array<ChipAnswer, 128> answers{};
     for (int address = FirstScannedAddress; address <= LastScannedAddress; ++address)
         answers[static_cast<size_t>(address)] = session.Probe(static_cast<uint8_t>(address << 1));
     PrintHexTable(out, 128, [&](int address) -> std::string {
         if (address < FirstScannedAddress || address > LastScannedAddress) return "  ";
-        return answers[static_cast<size_t>(address)] ? HexByte(static_cast<unsigned>(address)) : "--";
+        switch (answers[static_cast<size_t>(address)]) {
+        case ChipAnswer::Answers: return HexByte(static_cast<unsigned>(address));
+        case ChipAnswer::HeldByDriver: return "UU";
+        case ChipAnswer::None: break;
+        }
+        return "--";
     });
+}
+
+void RunBuses(CliSession& session, const CliOptions&, std::ostream& out)
+{
+    const auto buses = ListI2CBuses(session.i2c().sysRoot);
+    if (buses.empty())
+        session.err() << "velkeval-cli: no Linux I2C bus is present (is the i2c-dev module loaded? modprobe i2c-dev)\n";
+    for (const I2CBusInfo& bus : buses) out << I2CBusCaption(bus) << '\n';
 }
 
 }  // namespace velk::cli

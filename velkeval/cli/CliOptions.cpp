@@ -15,9 +15,10 @@ struct OptionDefinition {
     bool takesValue;
 };
 
-constexpr std::array<OptionDefinition, 11> Options{{
+constexpr std::array<OptionDefinition, 12> Options{{
     {"device", 'd', true},
     {"link", 0, true},
+    {"bus", 0, true},
     {"backend", 0, true},
     {"trace", 0, true},
     {"output", 'o', true},
@@ -52,8 +53,12 @@ void Store(CliOptions& options, const std::string& name, const std::string& valu
     options.given.insert(name);
     if (name == "device") options.device = value;
     else if (name == "link") {
-        RequireOneOf(name, value, {"lpt1", "lpt2", "ecp", "com", "usb"});
+        RequireOneOf(name, value, {"lpt1", "lpt2", "ecp", "com", "usb", "i2c-dev"});
         options.link = value;
+    } else if (name == "bus") {
+        if (value.empty() || value.size() > 4 || value.find_first_not_of("0123456789") != std::string::npos)
+            throw UsageError("--bus \"" + value + "\" is not a bus number (see velkeval-cli buses)");
+        options.i2cBus = std::stoi(value);
     } else if (name == "backend") {
         RequireOneOf(name, value, {"auto", "ppdev", "direct", "sim", "null"});
         options.backend = value;
@@ -105,6 +110,9 @@ CliOptions ParseCliOptions(const std::vector<std::string>& arguments)
         }
         Store(options, definition->longName, *inlineValue);
     }
+    if (options.link == "i2c-dev" && !options.has("bus"))
+        throw UsageError("--link i2c-dev needs --bus N (see velkeval-cli buses)");
+    if (options.has("bus") && options.link != "i2c-dev") throw UsageError("--bus goes with --link i2c-dev");
     return options;
 }
 

@@ -14,7 +14,8 @@ struct CliOptions {
     std::set<std::string> given;         // the long names of the options met ("device", "json", ...)
 
     std::string device;                  // -d, --device: empty for the file's first device
-    std::string link = "lpt1";           // --link: lpt1, lpt2, ecp, com, usb
+    std::string link = "lpt1";           // --link: lpt1, lpt2, ecp, com, usb, i2c-dev
+    int i2cBus = -1;                     // --bus: the Linux I2C bus of --link i2c-dev
     std::string backend;                 // --backend: empty to follow VELK_PORTIO
     std::string tracePath;               // --trace: VCD file recording the bus
     std::string outputPath;              // -o, --output
@@ -30,7 +31,8 @@ struct CliOptions {
 
 // Splits the arguments (the words after the program name). Throws
 // UsageError for an unknown option, an option without its value or a value
-// that names nothing.
+// that names nothing, and for --link i2c-dev without --bus or the other way
+// round.
 CliOptions ParseCliOptions(const std::vector<std::string>& arguments);
 
 }  // namespace velk::cli

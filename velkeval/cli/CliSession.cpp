@@ -16,6 +16,7 @@
 #include "FileError.h"
 #include "I2CDevInterface.h"
 #include "LinkError.h"
+#include "LinuxI2CDevInterface.h"
 #include "PortSelection.h"
 #include "StartUp.h"
 
@@ -51,7 +52,10 @@ std::string ReadWhole(const std::string& path)
 
 std::string ChipAddressText(uint8_t address8) { return Hex2(address8 >> 1u) + " (8-bit " + Hex2(address8) + ")"; }
 
-CliSession::CliSession(const CliOptions& options, std::ostream& err) : options_(options), err_(err) {}
+CliSession::CliSession(const CliOptions& options, std::ostream& err, const I2CAccess& i2c)
+    : options_(options), err_(err), i2c_(i2c)
+{
+}
 
 CliSession::~CliSession()
 {
@@ -98,6 +102,10 @@ portio::Ports& CliSession::ports()
 std::shared_ptr<DevInterface> CliSession::MakeLink(uint8_t address8)
 {
     try {
+        DeviceRecord chip;
+        chip.currAddress = IntToBin(address8, 8);
+        if (options_.link == "i2c-dev")
+            return CreateLinuxI2CConnection(static_cast<int16_t>(options_.i2cBus), chip, dialogs_, *i2c_.system);
         if (options_.link == "ecp") {
             auto link = std::make_shared<ECPDevInterface>(dialogs_, ports());
             link->Connect(address8);
@@ -108,32 +116,38 @@ std::shared_ptr<DevInterface> CliSession::MakeLink(uint8_t address8)
                                : options_.link == "usb" ? LinkType::USB
                                                         : LinkType::I2CParallel;
         linkOptions.lptPort = options_.link == "lpt2" ? LptPort::Lpt2 : LptPort::Lpt1;
-        DeviceRecord chip;
-        chip.currAddress = IntToBin(address8, 8);
         return CreateDevConnection(linkOptions, chip, dialogs_, ports());
     } catch (const LinkError& error) {
         throw CommandFailure(error.what());
     }
 }
 
-bool CliSession::Probe(uint8_t address8)
+ChipAnswer CliSession::Probe(uint8_t address8)
 {
     if (!state_.devInterface) state_.devInterface = MakeLink(address8);
-    auto* i2c = dynamic_cast<I2CDevInterface*>(state_.devInterface.get());
-    if (i2c == nullptr)
-        throw CommandFailure("the " + options_.link + " link cannot tell whether a chip answers");
     try {
-        return i2c->Probe(address8);
+        if (auto* i2c = dynamic_cast<I2CDevInterface*>(state_.devInterface.get()))
+            return i2c->Probe(address8) ? ChipAnswer::Answers : ChipAnswer::None;
+        if (auto* kernelBus = dynamic_cast<LinuxI2CDevInterface*>(state_.devInterface.get())) {
+            using Result = LinuxI2CDevInterface::ProbeResult;
+            const Result result = kernelBus->Probe(static_cast<uint8_t>(address8 >> 1));
+            return result == Result::Answers ? ChipAnswer::Answers
+                   : result == Result::Busy  ? ChipAnswer::HeldByDriver
+                                             : ChipAnswer::None;
+        }
     } catch (const std::exception& error) {
         throw CommandFailure(std::string("the bus cannot be probed: ") + error.what());
     }
+    throw CommandFailure("the " + options_.link + " link cannot tell whether a chip answers");
 }
 
 void CliSession::RequireAnswer(DevInterface& link, uint8_t address8)
 {
-    // Only the bit-banged link reads an acknowledge; the others are trusted.
-    if (options_.noProbe || dynamic_cast<I2CDevInterface*>(&link) == nullptr) return;
-    if (!Probe(address8))
+    // The bit-banged and Linux I2C links read an acknowledge; the others are trusted.
+    if (options_.noProbe ||
+        (dynamic_cast<I2CDevInterface*>(&link) == nullptr && dynamic_cast<LinuxI2CDevInterface*>(&link) == nullptr))
+        return;
+    if (Probe(address8) == ChipAnswer::None)
         throw CommandFailure("no chip answers at " + ChipAddressText(address8) + " on " + options_.link);
 }
 

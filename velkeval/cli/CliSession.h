@@ -10,6 +10,7 @@
 #include "DevInterface.h"
 #include "HeadlessRegisterView.h"
 #include "HeadlessWindow.h"
+#include "I2CDevSystem.h"
 #include "Ports.h"
 #include "ProgramState.h"
 
@@ -18,12 +19,23 @@ namespace velk::cli {
 // What a command does on the chip: only write, or read as well.
 enum class ChipAccess { Write, Read };
 
+// What probing an address finds; a kernel driver may hold a chip on a
+// Linux I2C bus.
+enum class ChipAnswer { None, Answers, HeldByDriver };
+
+// Where the command line reaches the Linux I2C buses: their system calls
+// and the sysfs folder that lists them. Tests give a fake bus and folder.
+struct I2CAccess {
+    I2CDevSystem* system = &SystemI2CDev();
+    std::string sysRoot = "/sys";
+};
+
 // What one command works with: a headless program state for the loaded
 // device and, opened on first use, the ports and the link the options
 // choose. Failures are CommandFailure with a one-line description.
 class CliSession {
 public:
-    CliSession(const CliOptions& options, std::ostream& err);
+    CliSession(const CliOptions& options, std::ostream& err, const I2CAccess& i2c);
     ~CliSession();
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
@@ -44,7 +56,8 @@ public:
     DevInterface& ConnectTo(uint8_t address8, ChipAccess access);
     // Whether a chip acknowledges its address; a link that cannot probe is
     // a failure.
-    bool Probe(uint8_t address8);
+    ChipAnswer Probe(uint8_t address8);
+    const I2CAccess& i2c() const { return i2c_; }
 
     // Closes the ports and, with --trace, puts the recording in its file.
     void Finish();
@@ -56,6 +69,7 @@ private:
 
     const CliOptions& options_;
     std::ostream& err_;
+    I2CAccess i2c_;
     CollectingDialogs dialogs_;
     HeadlessRegisterView view_;
     HeadlessWindow window_;

@@ -29,7 +29,7 @@ struct Command {
 
 constexpr size_t Unlimited = SIZE_MAX;
 
-const std::vector<std::string> LinkOptions{"link", "backend", "trace", "no-probe"};
+const std::vector<std::string> LinkOptions{"link", "bus", "backend", "trace", "no-probe"};
 
 std::vector<std::string> With(std::vector<std::string> options, const std::vector<std::string>& more)
 {
@@ -68,8 +68,10 @@ const std::vector<Command>& Commands()
          With({"addr8"}, LinkOptions), 3, 3, RunPoke},
         {"dump", "ADDR [--addr8]", "Read all 256 register bytes of the chip at ADDR and print them as a 16 x 16 table.",
          With({"addr8"}, LinkOptions), 1, 1, RunDump},
-        {"scan", "", "Probe the 7-bit addresses 0x08 to 0x77 and print which acknowledge (bit-banged link only).",
-         {"link", "backend", "trace"}, 0, 0, RunScan},
+        {"scan", "", "Probe the 7-bit addresses 0x08 to 0x77 and print which acknowledge (bit-banged and Linux\n"
+         "I2C links; on a Linux I2C bus \"UU\" marks an address a kernel driver holds).",
+         {"link", "bus", "backend", "trace"}, 0, 0, RunScan},
+        {"buses", "", "List the Linux I2C buses present (/dev/i2c-N) with their adapters' names.", {}, 0, 0, RunBuses},
     };
     return commands;
 }
@@ -79,14 +81,15 @@ struct OptionHelp {
     const char* text;
 };
 
-constexpr std::array<OptionHelp, 11> OptionTexts{{
+constexpr std::array<OptionHelp, 12> OptionTexts{{
     {"device", "  -d, --device DEVICE  the device of FILE (default: its first device)"},
     {"json", "  --json               print JSON instead of a table"},
     {"output", "  -o, --output VALUES  write the values file there instead of standard output"},
     {"register", "  --register           NAME is a register, even where a field has that name"},
     {"radix", "  --radix R            print in dec, hex, oct or bin only (default: dec and hex)"},
     {"addr8", "  --addr8              ADDR is the 8-bit write address, as the window shows it"},
-    {"link", "  --link LINK          lpt1 (default), lpt2 or ecp; com and usb once they exist"},
+    {"link", "  --link LINK          lpt1 (default), lpt2, ecp or i2c-dev; com and usb once they exist"},
+    {"bus", "  --bus N              the Linux I2C bus /dev/i2c-N of --link i2c-dev (see buses)"},
     {"backend", "  --backend B          port I/O backend: auto, ppdev, direct, sim or null (default: VELK_PORTIO)"},
     {"trace", "  --trace FILE.vcd     record the bus traffic into a VCD file"},
     {"no-probe", "  --no-probe           do not first check that the chip acknowledges its address"},
@@ -130,7 +133,7 @@ void CheckUsage(const Command& command, const CliOptions& options)
                          (command.synopsis[0] ? " " : "") + command.synopsis);
 }
 
-int Run(const CliOptions& options, std::ostream& out, std::ostream& err)
+int Run(const CliOptions& options, std::ostream& out, std::ostream& err, const I2CAccess& i2c)
 {
     if (options.command.empty() || options.command == "help") {
         if (options.command.empty() && !options.help) throw UsageError("no command; see velkeval-cli --help");
@@ -146,7 +149,7 @@ int Run(const CliOptions& options, std::ostream& out, std::ostream& err)
         return ExitSuccess;
     }
     CheckUsage(*command, options);
-    CliSession session(options, err);
+    CliSession session(options, err, i2c);
     try {
         command->run(session, options, out);
     } catch (...) {
@@ -163,10 +166,10 @@ int Run(const CliOptions& options, std::ostream& out, std::ostream& err)
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const I2CAccess& i2c)
 {
     try {
-        return Run(ParseCliOptions(arguments), out, err);
+        return Run(ParseCliOptions(arguments), out, err, i2c);
     } catch (const UsageError& error) {
         err << "velkeval-cli: " << error.what() << '\n';
         return ExitUsage;

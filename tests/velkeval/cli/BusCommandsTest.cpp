@@ -1,5 +1,9 @@
 #include "CliFixture.h"
 
+#include <filesystem>
+
+#include "FakeI2CBus.h"
+
 using namespace velk::cli;
 using namespace velk::cli::test;
 
@@ -66,3 +70,36 @@ TEST_F(BusCommands, LinksThatCannotProbeSaySo)
 }
 
 }  // namespace
+
+TEST_F(BusCommands, TheLinuxI2CLinkListsScansAndMovesRegistersOnTheChosenBus)
+{
+    FakeI2CBus bus{board, 2};
+    i2c = {&bus, dir.file("sys")};
+    std::filesystem::create_directories(dir.file("sys/class/i2c-dev/i2c-2"));
+    Write("sys/class/i2c-dev/i2c-2/name", "Fake adapter\n");
+    ASSERT_EQ(Run({"buses"}), ExitSuccess) << err;
+    EXPECT_EQ(out, "i2c-2: Fake adapter\n");
+
+    const std::vector<std::string> link{"--link", "i2c-dev", "--bus", "2"};
+    const auto with = [&](std::vector<std::string> words) {
+        words.insert(words.end(), link.begin(), link.end());
+        return words;
+    };
+    ASSERT_EQ(Run(with({"poke", "0x50", "0x10", "0xA5"})), ExitSuccess) << err;
+    EXPECT_EQ(board.Registers(0x50)[0x10], 0xA5);
+    ASSERT_EQ(Run(with({"peek", "0x50", "16"})), ExitSuccess) << err;
+    EXPECT_EQ(out, "165 0xa5\n");
+
+    AnswerOnly({0x50, 0x3C});
+    bus.setBusy(0x3C);
+    ASSERT_EQ(Run(with({"scan"})), ExitSuccess) << err;
+    EXPECT_NE(out.find("30: -- -- -- -- -- -- -- -- -- -- -- -- UU -- -- --"), std::string::npos) << out;
+    EXPECT_NE(out.find("50: 50 -- --"), std::string::npos) << out;
+    EXPECT_EQ(Run(with({"peek", "0x4c", "0"})), ExitFailure);
+    EXPECT_EQ(err, "velkeval-cli: no chip answers at 0x4c (8-bit 0x98) on i2c-dev\n");
+
+    EXPECT_EQ(Run({"peek", "0x50", "0", "--link", "i2c-dev"}), ExitUsage);
+    EXPECT_EQ(err, "velkeval-cli: --link i2c-dev needs --bus N (see velkeval-cli buses)\n");
+    EXPECT_EQ(Run({"peek", "0x50", "0", "--link", "i2c-dev", "--bus", "5"}), ExitFailure);
+    EXPECT_NE(err.find("/dev/i2c-5 does not exist"), std::string::npos) << err;
+}

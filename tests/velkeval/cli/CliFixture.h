@@ -26,7 +26,7 @@ protected:
     int Run(const std::vector<std::string>& arguments)
     {
         std::ostringstream outStream, errStream;
-        const int status = RunCli(arguments, outStream, errStream);
+        const int status = RunCli(arguments, outStream, errStream, i2c);
         out = outStream.str();
         err = errStream.str();
         return status;
@@ -62,6 +62,7 @@ protected:
     ScopedEnvironment noAddresses{"VELK_BOARD_ADDRESSES", nullptr};
     ScopedEnvironment noTrace{"VELK_PORTIO_TRACE", nullptr};
     portio::SimBoard board{boardPath};
+    I2CAccess i2c;  // the system's Linux I2C buses unless a test gives a fake
     std::string out;
     std::string err;
 };
