@@ -19,10 +19,31 @@ std::string WithBlanks(std::string_view word)
     return text.append(word);
 }
 
+bool IsBusNumber(const std::string& word)
+{
+    return !word.empty() && word.size() <= 4 && word.find_first_not_of("0123456789") == std::string::npos;
+}
+
 }  // namespace
 
-std::optional<OpenRequest> ReadCommandLine(const std::vector<std::string>& words)
+ProgramWords TakeProgramWords(std::vector<std::string>& words)
 {
+    ProgramWords asked;
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < words.size(); ++i) {
+        if (LowerCase(words[i]) != "-i2cbus") {
+            rest.push_back(words[i]);
+            continue;
+        }
+        if (i + 1 < words.size() && IsBusNumber(words[i + 1])) asked.i2cBus = static_cast<int16_t>(std::stoi(words[++i]));
+    }
+    words = std::move(rest);
+    return asked;
+}
+
+std::optional<OpenRequest> ReadCommandLine(std::vector<std::string> words)
+{
+    TakeProgramWords(words);
     std::optional<OpenRequest> request;
     for (size_t i = 0; i + 2 < words.size(); ++i) {
         if (LowerCase(words[i]) == "-open") request = OpenRequest{WithBlanks(words[i + 1]), WithBlanks(words[i + 2])};

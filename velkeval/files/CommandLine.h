@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,10 +13,23 @@ struct OpenRequest {
     std::string deviceName;
 };
 
+// What the words the program adds to the command line ask for.
+struct ProgramWords {
+    // "-i2cbus N" (any letter case, N a decimal bus number): start on the
+    // Linux I2C link, bus /dev/i2c-N. The last one wins.
+    std::optional<int16_t> i2cBus;
+};
+
+// Takes the program's own words out of the process arguments, so that they
+// never become a file or device name, and returns what they ask for. A
+// word's value is taken with it only when it is one (a bus number).
+ProgramWords TakeProgramWords(std::vector<std::string>& words);
+
 // Reads the process arguments (without the program name), each one word as
-// the process received it: a word "-open" (any letter case) followed by at
-// least two more words names the file and the device, with every "~spc"
-// standing for a blank. The last such group wins; nothing without one.
-std::optional<OpenRequest> ReadCommandLine(const std::vector<std::string>& words);
+// the process received it. The program's own words are taken out first;
+// then a word "-open" (any letter case) followed by at least two more words
+// names the file and the device, with every "~spc" standing for a blank.
+// The last such group wins; nothing without one.
+std::optional<OpenRequest> ReadCommandLine(std::vector<std::string> words);
 
 }  // namespace velk

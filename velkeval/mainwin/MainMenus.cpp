@@ -68,15 +68,16 @@ void BuildOptionsMenu(QMenuBar& bar, MainMenus& menus)
     QMenu& options = *(menus.optionsMenu = bar.addMenu(QStringLiteral("&Options")));
     menus.mnuOptions[0] = AddOptionsSubmenu<4>(options, "Max Height", {"Short", "Normal", "Tall", "No Tabs"},
                                                menus.mnuMaxHeight);
-    menus.mnuOptions[1] = AddOptionsSubmenu<3>(options, "Device Interface",
-                                               {"I2C Over Parallel", "I2C Over Comm Port", "USB"},
+    menus.mnuOptions[1] = AddOptionsSubmenu<4>(options, "Device Interface",
+                                               {"I2C Over Parallel", "I2C Over Comm Port", "USB", "I2C Over Linux Bus"},
                                                menus.mnuDevInterface);
     menus.mnuOptions[2] = AddOptionsSubmenu<2>(options, "LPT Port", {"LPT 1", "LPT 2"}, menus.mnuLPTPort);
     menus.mnuOptions[3] =
         AddOptionsSubmenu<4>(options, "Comm Port", {"COM 1", "COM 2", "COM 3", "COM 4"}, menus.mnuComPort);
+    menus.mnuI2CBus = options.addMenu(QStringLiteral("I2C Bus"));
     menus.mnuOptions[4] = AddCheckEntry(options, "Auto Rewrite");
 
-    // Only the parallel link exists in this configuration.
+    // Of the specified links only the parallel one is offered.
     menus.mnuDevInterface[1]->setVisible(false);
     menus.mnuDevInterface[2]->setVisible(false);
     menus.mnuOptions[3]->setVisible(false);
@@ -138,6 +139,7 @@ LinkOptions CheckedLinkOptions(const MainMenus& menus)
     LinkOptions options;
     if (menus.mnuDevInterface[0]->isChecked()) options.linkType = LinkType::I2CParallel;
     else if (menus.mnuDevInterface[1]->isChecked()) options.linkType = LinkType::I2CComPort;
+    else if (menus.mnuDevInterface[LinuxI2CEntry]->isChecked()) options.linkType = LinkType::LinuxI2C;
     else options.linkType = LinkType::USB;
     options.lptPort = menus.mnuLPTPort[0]->isChecked() ? LptPort::Lpt1 : LptPort::Lpt2;
     // The last checked serial port wins; none checked gives port 0.

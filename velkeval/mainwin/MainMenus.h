@@ -31,10 +31,13 @@ struct MainMenus {
     // The "Max Height", "Device Interface", "LPT Port" and "Comm Port"
     // submenus and the "Auto Rewrite" entry.
     std::array<QAction*, 5> mnuOptions;
+    // The "I2C Bus" submenu (between "Comm Port" and "Auto Rewrite"): the
+    // Linux I2C buses present, filled by the window each time it opens.
+    QMenu* mnuI2CBus;
     // "Short", "Normal", "Tall", "No Tabs".
     std::array<QAction*, 4> mnuMaxHeight;
-    // "I2C Over Parallel", "I2C Over Comm Port", "USB".
-    std::array<QAction*, 3> mnuDevInterface;
+    // "I2C Over Parallel", "I2C Over Comm Port", "USB", "I2C Over Linux Bus".
+    std::array<QAction*, 4> mnuDevInterface;
     std::array<QAction*, 2> mnuLPTPort;
     std::array<QAction*, 4> mnuComPort;
 
@@ -62,7 +65,11 @@ void CheckOnly(std::span<QAction* const> entries, size_t entry);
 // The index of the first checked entry, or -1.
 int FirstChecked(std::span<QAction* const> entries);
 
-// The link the checked Options entries select.
+// The "Device Interface" entry of the Linux I2C link.
+inline constexpr size_t LinuxI2CEntry = 3;
+
+// The link the checked Options entries select (no Linux I2C bus: the
+// window keeps that choice).
 LinkOptions CheckedLinkOptions(const MainMenus& menus);
 
 }  // namespace velk

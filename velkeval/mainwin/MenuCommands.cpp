@@ -10,6 +10,7 @@
 #include "DescriptionLoader.h"
 #include "DescriptionSaver.h"
 #include "EventReport.h"
+#include "I2CBuses.h"
 #include "NewWindowCommand.h"
 #include "WindowCommands.h"
 #include "frmAutoControls.h"
@@ -62,6 +63,8 @@ void frmAutoControls::ConnectMenuCommands()
     OnEachChosen(this, menus_.mnuDevInterface, [this](int entry) { mnuDevInterfaceClick(entry); });
     OnEachChosen(this, menus_.mnuLPTPort, [this](int entry) { mnuLPTPortClick(entry); });
     OnEachChosen(this, menus_.mnuComPort, [this](int entry) { mnuComPortClick(entry); });
+    connect(menus_.mnuI2CBus, &QMenu::aboutToShow, this, [this] { FillI2CBusMenu(); });
+    FillI2CBusMenu();
     // "Auto Rewrite" only toggles its own check mark, which Qt does.
 }
 
@@ -211,6 +214,11 @@ void frmAutoControls::mnuDevInterfaceClick(int entry)
 {
     const auto chosen = static_cast<size_t>(entry);
     const bool changed = !menus_.mnuDevInterface.at(chosen)->isChecked();
+    // The Linux I2C link starts on the first bus present until one is chosen.
+    if (chosen == LinuxI2CEntry && i2cBus_ < 0) {
+        const auto buses = ListI2CBuses(sysRoot_);
+        if (!buses.empty()) i2cBus_ = static_cast<int16_t>(buses.front().number);
+    }
     CheckOnly(menus_.mnuDevInterface, chosen);
     if (changed) ReportFailures(state_.dialogs, [this] { ReopenLink(); });
 }
@@ -233,6 +241,42 @@ void frmAutoControls::mnuComPortClick(int entry)
         state_.devInterface->Configure("COMPORT", int64_t{entry + 1});
         CheckOnly(menus_.mnuComPort, chosen);
     });
+}
+
+void frmAutoControls::mnuI2CBusClick(int16_t bus)
+{
+    i2cBus_ = bus;
+    for (QAction* entry : menus_.mnuI2CBus->actions()) entry->setChecked(entry->data().toInt() == bus);
+    if (!menus_.mnuDevInterface[LinuxI2CEntry]->isChecked()) return;
+    ReportFailures(state_.dialogs, [&] {
+        DevInterface* link = state_.devInterface.get();
+        // Without a link (its last bus failed to open) one is made now.
+        if (!link || link->DevType() != "I2C_LINUX") return ReopenLink();
+        link->Disconnect();
+        link->Configure("I2CBUS", int64_t{bus});
+        link->Connect(static_cast<int16_t>(state_.currentDevice ? state_.currentDevice->BusAddress() : 0));
+    });
+}
+
+void frmAutoControls::FillI2CBusMenu()
+{
+    QMenu& menu = *menus_.mnuI2CBus;
+    menu.clear();
+    const auto buses = ListI2CBuses(sysRoot_);
+    if (buses.empty()) {
+        QAction* none = menu.addAction(QStringLiteral("No Linux I2C bus present"));
+        none->setEnabled(false);
+        none->setStatusTip(QStringLiteral("Load the i2c-dev module (modprobe i2c-dev) or plug in an adapter"));
+        return;
+    }
+    for (const I2CBusInfo& bus : buses) {
+        QAction* entry = menu.addAction(QString::fromStdString(I2CBusCaption(bus)));
+        entry->setCheckable(true);
+        entry->setData(bus.number);
+        entry->setChecked(bus.number == i2cBus_);
+        const auto number = static_cast<int16_t>(bus.number);
+        OnChosen(this, entry, [this, number] { mnuI2CBusClick(number); });
+    }
 }
 
 }  // namespace velk

@@ -13,6 +13,7 @@
 
 #include "DescriptionCommands.h"
 #include "DescriptionSaver.h"
+#include "CommandLine.h"
 #include "DevInterface.h"
 #include "EventReport.h"
 #include "PortAccess.h"
@@ -67,6 +68,11 @@ void frmAutoControls::FormLoad(const std::vector<std::string>& arguments)
     state_.editMode = false;
     furniture_.chkAutoLoad->setChecked(false);
     SetDefaultLinkOptions(menus_);
+    std::vector<std::string> words = arguments;
+    if (const auto bus = TakeProgramWords(words).i2cBus) {
+        i2cBus_ = *bus;
+        CheckOnly(menus_.mnuDevInterface, LinuxI2CEntry);
+    }
     ReportFailures(state_.dialogs, [&] { StartUp(state_, *this, arguments); });
     HideLayoutEditorMenus(menus_);
 }
@@ -90,7 +96,14 @@ std::shared_ptr<DevInterface> frmAutoControls::CreateLink()
 {
     // With no device loaded the link opens for an empty address.
     const DeviceRecord device = state_.currentDevice ? *state_.currentDevice : DeviceRecord{};
-    return CreateDevConnection(linkOptions(), device, state_.dialogs, ports());
+    return CreateDevConnection(linkOptions(), device, state_.dialogs, ports(), *i2cSystem_);
+}
+
+LinkOptions frmAutoControls::linkOptions() const
+{
+    LinkOptions options = CheckedLinkOptions(menus_);
+    options.i2cBus = i2cBus_;
+    return options;
 }
 
 std::string frmAutoControls::programFolder() const

@@ -46,11 +46,18 @@ public:
     void setPorts(portio::Ports& ports) { ports_ = &ports; }
     // The folder of the default description; the executable's by default.
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
+    // Linux I2C buses are reached through `system` and listed from the sysfs
+    // folder `sysRoot` instead of the system's (tests use a fake bus).
+    void setI2CAccess(I2CDevSystem& system, std::string sysRoot)
+    {
+        i2cSystem_ = &system;
+        sysRoot_ = std::move(sysRoot);
+    }
     // New windows and the DE generation program are started through
     // `starter` instead of as real processes.
     void setProcessStarter(ProcessStarter& starter) { starter_ = &starter; }
-    // The link the Options menu selects.
-    LinkOptions linkOptions() const { return CheckedLinkOptions(menus_); }
+    // The link the Options menu selects, with the Linux I2C bus chosen.
+    LinkOptions linkOptions() const;
 
     const MainMenus& menus() const { return menus_; }
     QMenu* mnuDevice() const { return menus_.mnuDevice; }
@@ -122,6 +129,12 @@ public:
     void mnuDevInterfaceClick(int entry);
     void mnuLPTPortClick(int entry);
     void mnuComPortClick(int entry);
+    // "I2C Bus" entry of bus /dev/i2c-bus: the bus of the Linux I2C link.
+    // While that link is chosen it closes its bus and opens this one at once
+    // (unlike the LPT entries, which take effect at the next transfer).
+    void mnuI2CBusClick(int16_t bus);
+    // Lists the buses present in the "I2C Bus" menu, the chosen one checked.
+    void FillI2CBusMenu();
 
     // The size rules, run on every resize: fixed width, minimum height, the
     // view following the height; a maximised window becomes a normal one as
@@ -164,6 +177,9 @@ private:
     MainMenus menus_;
     portio::Ports* ports_ = nullptr;
     std::string programFolder_;
+    I2CDevSystem* i2cSystem_ = &SystemI2CDev();
+    std::string sysRoot_ = "/sys";
+    int16_t i2cBus_ = -1;  // the Linux I2C bus chosen, -1 before any
     QtProcessStarter processStarter_;
     ProcessStarter* starter_ = &processStarter_;
     // Made by their first Tools command and reused; Qt deletes them with

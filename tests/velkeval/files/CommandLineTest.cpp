@@ -43,5 +43,21 @@ TEST(CommandLine, SpcMarksStandForBlanksAndArgumentsAreNotSplitAgain)
     EXPECT_EQ(spaced->deviceName, "Scaler -open x y");
 }
 
+TEST(CommandLine, TheProgramsOwnWordsAreTakenOutBeforeOpenIsRead)
+{
+    // "-open -i2cbus 2 board.xml Scaler": the bus word would otherwise be the file.
+    Words words{"-open", "-I2CBUS", "2", "board.xml", "Scaler", "-i2cbus", "x"};
+    const auto request = ReadCommandLine(words);
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->fileName, "board.xml");
+    EXPECT_EQ(request->deviceName, "Scaler");
+
+    EXPECT_EQ(TakeProgramWords(words).i2cBus, 2);
+    EXPECT_EQ(words, (Words{"-open", "board.xml", "Scaler", "x"}));  // a value that is no bus number stays
+    Words without{"-open", "a.xml", "A"};
+    EXPECT_FALSE(TakeProgramWords(without).i2cBus);
+    EXPECT_EQ(without.size(), 3u);
+}
+
 }  // namespace
 }  // namespace velk

@@ -1,7 +1,13 @@
+#include <filesystem>
+#include <fstream>
 #include <set>
 
 #include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
 
+#include "FakeI2CBus.h"
 #include "StartedWindow.h"
 
 using namespace velk;
@@ -115,4 +121,71 @@ TEST_F(LinkMenus, AnotherLinkTypeReplacesTheLinkAndWithoutOneThePortsStayAsTheyA
     EXPECT_EQ(window.linkOptions().comPort, 3);
     EXPECT_FALSE(m.mnuComPort[0]->isChecked());
     EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
+namespace {
+
+// Two Linux I2C buses listed in sysfs, of which the fake kernel has bus 4.
+struct LinuxI2CMenus : LinkMenus {
+    FakeI2CBus bus{ports.board(), 4};
+    std::string sys = dir.file("sys");
+
+    void SetUp() override
+    {
+        LinkMenus::SetUp();
+        for (const int number : {1, 4}) {
+            const std::string folder = sys + "/class/i2c-dev/i2c-" + std::to_string(number);
+            std::filesystem::create_directories(folder);
+            std::ofstream(folder + "/name") << "Adapter " << number << "\n";
+        }
+        window.setI2CAccess(bus, sys);
+    }
+    // The link goes before the fake bus it holds open.
+    void TearDown() override { state.devInterface.reset(); }
+};
+
+}  // namespace
+
+TEST_F(LinuxI2CMenus, TheLinkOpensTheChosenBusAtOnceAndWritesTheChip)
+{
+    Start();
+    // The first bus listed is taken; it cannot be opened, which is shown.
+    m.mnuDevInterface[LinuxI2CEntry]->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text.rfind("/dev/i2c-1 does not exist", 0), 0u) << dialogs.messages()[0].text;
+    EXPECT_FALSE(state.devInterface);
+
+    emit m.mnuI2CBus->aboutToShow();
+    const QList<QAction*> entries = m.mnuI2CBus->actions();
+    ASSERT_EQ(Texts(*m.mnuI2CBus), (QStringList{"i2c-1: Adapter 1", "i2c-4: Adapter 4"}));
+    EXPECT_TRUE(entries[0]->isChecked());
+    entries[1]->trigger();
+    EXPECT_FALSE(entries[0]->isChecked());
+    EXPECT_TRUE(entries[1]->isChecked());
+    ASSERT_TRUE(state.devInterface && state.devInterface->isConnected());
+    EXPECT_EQ(state.devInterface->DevType(), "I2C_LINUX");
+
+    // The loaded device "First" (0xA0, bus address 0x50) on the Load button.
+    bus.clearCalls();
+    QTest::mouseClick(window.furniture().cmdLoad, Qt::LeftButton);
+    ASSERT_FALSE(bus.calls().empty());
+    EXPECT_EQ(bus.calls()[0].messages[0].address, 0x50);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+
+    // Another bus: the old one is closed before the new one opens.
+    entries[0]->trigger();
+    EXPECT_EQ(bus.openDescriptors(), 0u);
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+}
+
+TEST_F(LinuxI2CMenus, TheBusWordOfTheCommandLineStartsOnTheLinuxI2CLink)
+{
+    StartedWindow::Start(TwoDevices, {"-I2CBUS", "4"});
+    EXPECT_TRUE(m.mnuDevInterface[LinuxI2CEntry]->isChecked());
+    EXPECT_FALSE(m.mnuDevInterface[0]->isChecked());
+    ASSERT_TRUE(state.devInterface);
+    EXPECT_EQ(state.devInterface->DevType(), "I2C_LINUX");
+    EXPECT_TRUE(state.devInterface->isConnected());
+    EXPECT_EQ(window.windowTitle(), "Default board - First");
+    EXPECT_TRUE(dialogs.messages().empty());
 }

@@ -101,13 +101,15 @@ TEST_F(MenuBar, AfterStartUpEveryEntryShowsItsDefaultState)
                                                            {"Device Interface"},
                                                            {"LPT Port"},
                                                            {"Comm Port", false, false},
+                                                           {"I2C Bus"},
                                                            {"Auto Rewrite", false, false}}));
     EXPECT_TRUE(m.autoRewrite()->isCheckable());
     EXPECT_EQ(Entries(Submenu(*m.mnuOptions[0])),
               (std::vector<EntryState>{{"Short"}, {"Normal"}, {"Tall", true, true, true}, {"No Tabs"}}));
     EXPECT_EQ(Entries(Submenu(*m.mnuOptions[1])), (std::vector<EntryState>{{"I2C Over Parallel", true, true, true},
                                                                        {"I2C Over Comm Port", false, false},
-                                                                       {"USB", false, false}}));
+                                                                       {"USB", false, false},
+                                                                       {"I2C Over Linux Bus"}}));
     EXPECT_EQ(Entries(Submenu(*m.mnuOptions[2])), (std::vector<EntryState>{{"LPT 1", true, true, true}, {"LPT 2"}}));
     EXPECT_EQ(Entries(Submenu(*m.mnuOptions[3])),
               (std::vector<EntryState>{{"COM 1", true, true, true}, {"COM 2"}, {"COM 3"}, {"COM 4"}}));

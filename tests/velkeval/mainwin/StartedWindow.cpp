@@ -14,13 +14,13 @@ const char* const TwoDevices =
     "<field name=\"F2\"><pos range=\"7:0\"/></field></group></device>"
     "</file>";
 
-void StartedWindow::Start(const std::string& description)
+void StartedWindow::Start(const std::string& description, const std::vector<std::string>& arguments)
 {
     std::filesystem::create_directory(programFolder);
     if (!description.empty()) std::ofstream(programFolder + "/VelkEval.xml", std::ios::binary) << description;
     window.setPorts(ports);
     window.setProgramFolder(programFolder);
-    window.FormLoad({});
+    window.FormLoad(arguments);
 }
 
 QStringList Texts(const QMenu& menu)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <QStringList>
 
@@ -17,8 +18,8 @@ struct StartedWindow : WindowOnBoard {
     std::string programFolder = dir.file("program folder");
 
     // Writes `description` as the default description (none when empty)
-    // and runs the window's load without arguments.
-    void Start(const std::string& description = TwoDevices);
+    // and runs the window's load with the command line `arguments`.
+    void Start(const std::string& description = TwoDevices, const std::vector<std::string>& arguments = {});
 };
 
 // The captions of a menu's entries.
