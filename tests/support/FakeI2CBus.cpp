@@ -11,9 +11,15 @@ int FakeI2CBus::Fail(int error)
     return -1;
 }
 
+void FakeI2CBus::Record(Call call)
+{
+    ++callCount_;
+    if (recording_) calls_.push_back(std::move(call));
+}
+
 int FakeI2CBus::Open(const std::string& path)
 {
-    calls_.push_back({"open", {}, 0, 0});
+    Record({"open", {}, 0, 0});
     if (openError_ != 0) return Fail(openError_);
     if (path != "/dev/i2c-" + std::to_string(busNumber_)) return Fail(ENOENT);
     slaveOf_[nextFd_] = 0;
@@ -22,7 +28,7 @@ int FakeI2CBus::Open(const std::string& path)
 
 int FakeI2CBus::Close(int fd)
 {
-    calls_.push_back({"close", {}, 0, 0});
+    Record({"close", {}, 0, 0});
     return slaveOf_.erase(fd) == 1 ? 0 : Fail(EBADF);
 }
 
@@ -45,12 +51,12 @@ int FakeI2CBus::Ioctl(int fd, unsigned long request, void* argument)
     if (slaveOf_.count(fd) == 0) return Fail(EBADF);
     switch (request) {
     case I2C_FUNCS:
-        calls_.push_back({"funcs", {}, 0, 0});
+        Record({"funcs", {}, 0, 0});
         *static_cast<unsigned long*>(argument) = functions_;
         return 0;
     case I2C_SLAVE: {
         const auto address7 = static_cast<uint8_t>(reinterpret_cast<uintptr_t>(argument));
-        calls_.push_back({"slave", {{address7, 0, {}}}, 0, 0});
+        Record({"slave", {{address7, 0, {}}}, 0, 0});
         if (busy_.test(address7)) return Fail(EBUSY);
         slaveOf_[fd] = address7;
         return 0;
@@ -78,7 +84,7 @@ int FakeI2CBus::ReadWrite(void* argument)
         else Write(address7, message.buf, message.len);
         call.messages.push_back({message.addr, message.flags, {message.buf, message.buf + message.len}});
     }
-    calls_.push_back(std::move(call));
+    Record(std::move(call));
     return result < 0 ? result : static_cast<int>(transfer.nmsgs);
 }
 
@@ -90,16 +96,16 @@ int FakeI2CBus::Smbus(int fd, void* argument)
     const bool reading = transfer.read_write == I2C_SMBUS_READ;
     const auto record = [&](const uint8_t* bytes, size_t count) {
         call.messages[0].bytes.assign(bytes, bytes + count);
-        calls_.push_back(call);
+        Record(call);
     };
     if (!Answers(address7)) {
-        calls_.push_back(call);
+        Record(call);
         return Fail(ENXIO);
     }
     uint8_t command = transfer.command;
     switch (transfer.size) {
     case I2C_SMBUS_QUICK:
-        calls_.push_back(call);
+        Record(call);
         return (functions_ & I2C_FUNC_SMBUS_QUICK) ? 0 : Fail(EOPNOTSUPP);
     case I2C_SMBUS_BYTE:
         if (!reading || !(functions_ & I2C_FUNC_SMBUS_READ_BYTE)) break;
@@ -130,6 +136,6 @@ int FakeI2CBus::Smbus(int fd, void* argument)
     }
     default: break;
     }
-    calls_.push_back(call);
+    Record(call);
     return Fail(EOPNOTSUPP);
 }

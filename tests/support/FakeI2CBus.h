@@ -42,6 +42,9 @@ public:
 
     const std::vector<Call>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
+    // Without recording only the count of calls is kept (long runs).
+    void setRecording(bool on) { recording_ = on; }
+    uint64_t callCount() const { return callCount_; }
     size_t openDescriptors() const { return slaveOf_.size(); }
 
     int Open(const std::string& path) override;
@@ -50,6 +53,7 @@ public:
 
 private:
     int Fail(int error);
+    void Record(Call call);
     bool Answers(uint8_t address7) { return board_.Answering().test(address7); }
     void Write(uint8_t address7, const uint8_t* bytes, size_t count);
     void Read(uint8_t address7, uint8_t* bytes, size_t count);
@@ -65,4 +69,6 @@ private:
     std::map<int, uint8_t> slaveOf_;  // open descriptors and the chip each points at
     int nextFd_ = 100;
     std::vector<Call> calls_;
+    bool recording_ = true;
+    uint64_t callCount_ = 0;
 };
