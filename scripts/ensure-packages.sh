@@ -11,6 +11,7 @@ VELK_PACKAGES=(
   libexpat1-dev libxml2-dev
   iso-codes shared-mime-info xvfb
   fonts-liberation2
+  umockdev libumockdev-dev pkg-config
   sigrok-cli
 )
 
