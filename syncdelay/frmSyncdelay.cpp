@@ -74,14 +74,16 @@ void frmSyncdelay::BuildControls()
         acceptedText_[i] = "50";
     }
 
-    auto* hsync = Place(new QGroupBox("Hsync", this), "Frame1", RectInTwips(120, 900, 2175, 615));
-    auto* vsync = Place(new QGroupBox("Vsync", this), "Vsync", RectInTwips(2415, 900, 2175, 615));
+    // Each frame holds its two option buttons side by side, wide enough for
+    // "Active High" beside its indicator.
+    auto* hsync = Place(new QGroupBox("Hsync", this), "Frame1", RectInTwips(90, 900, 2235, 615));
+    auto* vsync = Place(new QGroupBox("Vsync", this), "Vsync", RectInTwips(2385, 900, 2235, 615));
     const char* hsyncCaptions[] = {"Active Low", "Active High"};
     for (int i = 0; i < 2; ++i) {
         optHsync_[i] = Place(new QRadioButton(hsyncCaptions[i], hsync), "optHsyncPolarity",
-                             RectInTwips(120 + 1020 * i, 270, 1005, 255));
+                             RectInTwips(90 + 1065 * i, 270, 1050, 255));
         optVsync_[i] = Place(new QRadioButton("Option1", vsync), "optVsyncPolarity",
-                             RectInTwips(120 + 1020 * i, 270, 1005, 255));
+                             RectInTwips(90 + 1065 * i, 270, 1050, 255));
     }
 
     realtime_ = Place(new QCheckBox("Check1", this), "realtime", RectInTwips(120, 1680, 975, 255));

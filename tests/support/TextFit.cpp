@@ -1,5 +1,7 @@
 #include "TextFit.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -23,10 +26,20 @@ std::string Describe(const QWidget& widget, const QString& text, int needed, int
         .toStdString();
 }
 
+// How much of a widget's width shows: its parent cuts off what stands
+// beyond its own right edge.
+int VisibleWidth(const QWidget& widget)
+{
+    const QWidget* parent = widget.parentWidget();
+    if (!parent || widget.isWindow()) return widget.width();
+    return std::max(0, std::min(widget.width(), parent->width() - widget.x()));
+}
+
 void CheckLabel(const QLabel& label, std::vector<std::string>& misfits)
 {
     if (label.text().isEmpty()) return;
-    const QRect area = label.contentsRect().adjusted(label.margin(), label.margin(), -label.margin(), -label.margin());
+    QRect area = label.contentsRect().adjusted(label.margin(), label.margin(), -label.margin(), -label.margin());
+    area.setRight(std::min(area.right(), VisibleWidth(label) - 1));
     const int flags = static_cast<int>(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
     if (!DrawnTextFits(label.font(), area, flags, label.wordWrap(), label.text())) {
         const QRect needed = label.fontMetrics().boundingRect(area, flags, label.text());
@@ -44,10 +57,14 @@ void CheckButton(const QAbstractButton& button, std::vector<std::string>& misfit
     if (qobject_cast<const QCheckBox*>(&button)) {
         needed += style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &button) +
                   style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &button);
+    } else if (qobject_cast<const QRadioButton*>(&button)) {
+        needed += style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &button) +
+                  style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &button);
     } else {
         needed += 2 * style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
     }
-    if (needed > button.width()) misfits.push_back(Describe(button, button.text(), needed, button.width()));
+    const int available = VisibleWidth(button);
+    if (needed > available) misfits.push_back(Describe(button, button.text(), needed, available));
     if (button.fontMetrics().height() > button.height())
         misfits.push_back(Describe(button, button.text() + " (height)", button.fontMetrics().height(), button.height()));
 }
