@@ -4,7 +4,7 @@
 # description. bin/ holds links to the programs.
 include(GNUInstallDirs)
 set(VELK_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/velkeval)
-set(velk_programs VelkEval velkeval-cli syncdelay saxdump velk-register)
+set(velk_programs VelkEval velkeval-cli syncdelay saxdump velk-register velk-board)
 set(velk_libraries sax velk_component portio)
 
 # Each finds the libraries beside itself.

@@ -8,12 +8,17 @@
 #include <string>
 
 #include "ComponentExports.h"
+#include "ProgramInfo.h"
 
 namespace {
 
+constexpr const char* UsageText =
+    "usage: velk-register [--unregister] LIBRARY\n"
+    "Registers the component classes of LIBRARY in the component registry (-u, --unregister: removes them).\n";
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: velk-register [--unregister] LIBRARY\n");
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
@@ -21,6 +26,7 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+    if (velk_program::AnswerInfoWord(velk_program::FindInfoWord(argc, argv), "velk-register", UsageText)) return 0;
     bool unregister = false;
     const char* library = nullptr;
     for (int i = 1; i < argc; ++i) {

@@ -121,6 +121,8 @@ int Run(std::vector<std::string> args, std::ostream& out)
 
 }  // namespace
 
+const char* BoardToolUsage() { return Usage; }
+
 int RunBoardTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     try {

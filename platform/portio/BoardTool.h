@@ -11,4 +11,7 @@ namespace portio {
 // to the given streams.
 int RunBoardTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// The tool's usage text.
+const char* BoardToolUsage();
+
 }  // namespace portio

@@ -23,6 +23,7 @@
 #include "KXSAX2.h"
 #include "TextConversion.h"
 #include "Variant.h"
+#include "ProgramInfo.h"
 
 namespace {
 
@@ -38,12 +39,15 @@ struct Options {
     std::string file;  // empty or "-": standard input
 };
 
+constexpr const char* UsageText =
+    "usage: saxdump [--vtable] [--progid[=NAME]] [--property NAME=VALUE]... [--feature NAME=0|1]... [FILE | -]\n"
+    "Parses FILE (standard input with - or none) through the sax component and prints its events, one JSON\n"
+    "object a line.\n";
+
 int Usage(const char* problem)
 {
     if (problem) std::fprintf(stderr, "saxdump: %s\n", problem);
-    std::fprintf(stderr,
-                 "usage: saxdump [--vtable] [--progid[=NAME]] [--property NAME=VALUE]... [--feature NAME=0|1]... "
-                 "[FILE | -]\n");
+    std::fputs(UsageText, stderr);
     return kUsage;
 }
 
@@ -177,6 +181,7 @@ int Run(const Options& options)
 
 int main(int argc, char** argv)
 {
+    if (velk_program::AnswerInfoWord(velk_program::FindInfoWord(argc, argv), "saxdump", UsageText)) return 0;
     Options options;
     if (!ReadOptions(argc, argv, options)) return Usage("unknown or incomplete option");
     const int status = Run(options);

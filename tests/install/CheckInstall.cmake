@@ -6,7 +6,7 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${errors}")
 endif()
 
-foreach(file VelkEval velkeval-cli syncdelay saxdump velk-register libsax.so libvelk_component.so libportio.so VelkEval.xml)
+foreach(file VelkEval velkeval-cli syncdelay saxdump velk-register velk-board libsax.so libvelk_component.so libportio.so VelkEval.xml)
   if(NOT EXISTS "${PREFIX}/${PROGRAM_DIR}/${file}")
     message(FATAL_ERROR "${file} is not in the program folder ${PREFIX}/${PROGRAM_DIR}")
   endif()

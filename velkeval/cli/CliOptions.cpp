@@ -15,7 +15,7 @@ struct OptionDefinition {
     bool takesValue;
 };
 
-constexpr std::array<OptionDefinition, 12> Options{{
+constexpr std::array<OptionDefinition, 13> Options{{
     {"device", 'd', true},
     {"link", 0, true},
     {"bus", 0, true},
@@ -28,6 +28,7 @@ constexpr std::array<OptionDefinition, 12> Options{{
     {"addr8", 0, false},
     {"json", 0, false},
     {"help", 'h', false},
+    {"version", 0, false},
 }};
 
 const OptionDefinition* FindOption(const std::string& word)
@@ -72,6 +73,7 @@ void Store(CliOptions& options, const std::string& name, const std::string& valu
     else if (name == "addr8") options.addr8 = true;
     else if (name == "json") options.json = true;
     else if (name == "help") options.help = true;
+    else if (name == "version") options.version = true;
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ struct CliOptions {
     bool addr8 = false;                  // --addr8
     bool json = false;                   // --json
     bool help = false;                   // -h, --help
+    bool version = false;                // --version
 
     bool has(const std::string& option) const { return given.count(option) != 0; }
 };

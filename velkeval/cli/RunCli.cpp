@@ -98,7 +98,7 @@ constexpr std::array<OptionHelp, 12> OptionTexts{{
 
 void PrintProgramHelp(std::ostream& out)
 {
-    out << "Usage: velkeval-cli COMMAND [OPTIONS] ARGUMENTS...\n"
+    out << "Usage: velkeval-cli COMMAND [OPTIONS] ARGUMENTS...\n       velkeval-cli --help | --version\n"
            "Reads and writes the registers of the chips that a device description lists.\n\nCommands:\n";
     for (const Command& command : Commands())
         out << "  " << command.name << (command.synopsis[0] ? " " : "") << command.synopsis << '\n';
@@ -135,6 +135,10 @@ void CheckUsage(const Command& command, const CliOptions& options)
 
 int Run(const CliOptions& options, std::ostream& out, std::ostream& err, const I2CAccess& i2c)
 {
+    if (options.version) {
+        out << "velkeval-cli " << VELK_VERSION << '\n';
+        return ExitSuccess;
+    }
     if (options.command.empty() || options.command == "help") {
         if (options.command.empty() && !options.help) throw UsageError("no command; see velkeval-cli --help");
         const Command* about = options.operands.empty() ? nullptr : FindCommand(options.operands[0]);

@@ -31,6 +31,10 @@ ProgramWords TakeProgramWords(std::vector<std::string>& words)
     ProgramWords asked;
     std::vector<std::string> rest;
     for (size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == "--help" || words[i] == "--version") {
+            (words[i] == "--help" ? asked.help : asked.version) = true;
+            continue;
+        }
         if (LowerCase(words[i]) != "-i2cbus") {
             rest.push_back(words[i]);
             continue;

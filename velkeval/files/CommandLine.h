@@ -18,6 +18,9 @@ struct ProgramWords {
     // "-i2cbus N" (any letter case, N a decimal bus number): start on the
     // Linux I2C link, bus /dev/i2c-N. The last one wins.
     std::optional<int16_t> i2cBus;
+    // "--help" and "--version": answered instead of starting the window.
+    bool help = false;
+    bool version = false;
 };
 
 // Takes the program's own words out of the process arguments, so that they
