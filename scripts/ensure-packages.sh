@@ -12,6 +12,7 @@ VELK_PACKAGES=(
   iso-codes shared-mime-info xvfb
   fonts-liberation2
   umockdev libumockdev-dev pkg-config
+  desktop-file-utils appstream lintian dpkg-dev
   sigrok-cli
 )
 
