@@ -11,6 +11,7 @@
 
 #include "DeWord.h"
 #include "Twips.h"
+#include "WindowFont.h"
 
 namespace syncdelay {
 namespace {
@@ -40,11 +41,7 @@ frmSyncdelay::frmSyncdelay(portio::Ports& ports, FailureReport reportFailure, QW
 {
     setObjectName("frmSyncdelay");
     setWindowTitle("Program DE Generation");
-    // The window's twips were laid out for a small dialog font; this one
-    // fits every caption into its box, in pixels whatever the screen.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(10);
-    setFont(font);
+    setFont(velk::WindowFont());
     setFixedSize(TwipsToPixels(4740), TwipsToPixels(2970));
     BuildControls();
     ConnectHandlers();

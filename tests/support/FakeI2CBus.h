@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <linux/i2c.h>
+
 #include "I2CDevSystem.h"
 #include "SimBoard.h"
 
@@ -31,7 +33,7 @@ public:
     };
 
     // Plain I2C and the SMBus transfers the kernel emulates on top of it.
-    static constexpr unsigned long FullFunctions = 0x0eff0009;  // I2C_FUNC_I2C | SMBUS_EMUL | 10-bit
+    static constexpr unsigned long FullFunctions = I2C_FUNC_I2C | I2C_FUNC_SMBUS_EMUL;
 
     FakeI2CBus(portio::SimBoard& board, int busNumber) : board_(board), busNumber_(busNumber) {}
 

@@ -124,6 +124,12 @@ std::shared_ptr<DevInterface> CliSession::MakeLink(uint8_t address8)
 
 ChipAnswer CliSession::Probe(uint8_t address8)
 {
+    if (!state_.devInterface && options_.link == "i2c-dev") {
+        // Probing needs the bus only: a chip a kernel driver holds is no failure.
+        auto bus = std::make_shared<LinuxI2CDevInterface>(dialogs_, *i2c_.system);
+        bus->Configure("I2CBUS", int64_t{options_.i2cBus});
+        state_.devInterface = bus;
+    }
     if (!state_.devInterface) state_.devInterface = MakeLink(address8);
     try {
         if (auto* i2c = dynamic_cast<I2CDevInterface*>(state_.devInterface.get()))

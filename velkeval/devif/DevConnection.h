@@ -30,13 +30,13 @@ inline int64_t LptBase(LptPort port) { return port == LptPort::Lpt1 ? 888 : 632;
 // Connect accepted the address is not looked at. A Linux I2C bus that cannot
 // be opened, or none chosen, is a LinkError. The serial and USB links are
 // not built yet: choosing them is a LinkError.
+std::shared_ptr<DevInterface> CreateDevConnection(const LinkOptions& options, const DeviceRecord& device,
+                                                  UserDialogs& dialogs, portio::Ports& ports,
+                                                  I2CDevSystem& i2c = SystemI2CDev());
+
 // The Linux I2C link on bus /dev/i2c-bus, connected to the device (-1: no
 // bus chosen, a LinkError).
 std::shared_ptr<DevInterface> CreateLinuxI2CConnection(int16_t bus, const DeviceRecord& device, UserDialogs& dialogs,
                                                        I2CDevSystem& i2c);
-
-std::shared_ptr<DevInterface> CreateDevConnection(const LinkOptions& options, const DeviceRecord& device,
-                                                  UserDialogs& dialogs, portio::Ports& ports,
-                                                  I2CDevSystem& i2c = SystemI2CDev());
 
 }  // namespace velk

@@ -13,9 +13,10 @@ namespace velk {
 // read a byte from one. Every operation is overridable; the bodies here are
 // never meant to run and say so in a message box, returning false, 0 or an
 // empty text. Common to the links: while not connected every operation does
-// nothing and reads give 0; WriteBytes and ReadBytes send every byte to the
-// same register. Port failures are PortError, argument and setting failures
-// LinkError.
+// nothing and reads give 0. WriteBytes and ReadBytes of the parallel links
+// send every byte to the same register; the Linux I2C link moves consecutive
+// registers, as the chip counts its register on. Port failures are
+// PortError, argument, setting and bus failures LinkError.
 class DevInterface {
 public:
     explicit DevInterface(UserDialogs& dialogs) : dialogs_(dialogs) {}

@@ -40,6 +40,8 @@ void LinuxI2CDevInterface::Configure(const std::string& name, const SettingValue
     if (name != "I2CBUS") return;
     const int16_t bus = SettingToInt16(value, name);
     if (bus < 0) throw LinkError("I2CBUS: bus " + std::to_string(bus) + " is not a bus number");
+    // Another bus: the open one is closed, and the chip must be connected anew.
+    if (bus_ != bus) Disconnect();
     bus_ = bus;
 }
 
@@ -127,8 +129,9 @@ void LinuxI2CDevInterface::Smbus(uint8_t readWrite, uint8_t command, uint32_t si
 bool LinuxI2CDevInterface::SelectChip(uint8_t address7)
 {
     if (system_.Ioctl(fd_, I2C_SLAVE, reinterpret_cast<void*>(static_cast<uintptr_t>(address7))) >= 0) return true;
-    if (errno == EBUSY) return false;
-    throw LinkError(busPath() + " cannot address " + Hex2(address7) + " (" + std::strerror(errno) + ")");
+    const int error = errno;
+    if (error == EBUSY) return false;
+    throw LinkError(busPath() + " cannot address " + Hex2(address7) + " (" + std::strerror(error) + ")");
 }
 
 void LinuxI2CDevInterface::RequireFunction(unsigned long function, const std::string& what) const
@@ -218,16 +221,27 @@ void LinuxI2CDevInterface::ReadBytes(int16_t reg, std::span<int16_t> data)
 LinuxI2CDevInterface::ProbeResult LinuxI2CDevInterface::Probe(uint8_t address7)
 {
     OpenBus();
+    // SMBus transfers of a connected link go to its own chip again afterwards,
+    // however the probe ends.
+    struct Reselect {
+        LinuxI2CDevInterface& link;
+        ~Reselect()
+        {
+            if (!link.connected_ || link.speaksI2C()) return;
+            try {
+                if (!link.SelectChip(link.address7_)) link.connected_ = false;
+            } catch (const LinkError&) {
+                link.connected_ = false;  // rather no transfers than transfers to the probed chip
+            }
+        }
+    } reselect{*this};
     if (!SelectChip(address7)) return ProbeResult::Busy;
     const bool readByte = IsEepromRange(address7) || (functions_ & I2C_FUNC_SMBUS_QUICK) == 0;
     RequireFunction(readByte ? I2C_FUNC_SMBUS_READ_BYTE : I2C_FUNC_SMBUS_QUICK, "Probe");
     ::i2c_smbus_data data{};
     i2c_smbus_ioctl_data transfer = readByte ? i2c_smbus_ioctl_data{I2C_SMBUS_READ, 0, I2C_SMBUS_BYTE, &data}
                                              : i2c_smbus_ioctl_data{I2C_SMBUS_WRITE, 0, I2C_SMBUS_QUICK, nullptr};
-    const bool answers = system_.Ioctl(fd_, I2C_SMBUS, &transfer) >= 0;
-    // SMBus transfers of a connected link go to its own chip again.
-    if (connected_ && !speaksI2C()) SelectChip(address7_);
-    return answers ? ProbeResult::Answers : ProbeResult::Absent;
+    return system_.Ioctl(fd_, I2C_SMBUS, &transfer) >= 0 ? ProbeResult::Answers : ProbeResult::Absent;
 }
 
 }  // namespace velk

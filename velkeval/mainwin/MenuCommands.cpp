@@ -220,7 +220,9 @@ void frmAutoControls::mnuDevInterfaceClick(int entry)
         if (!buses.empty()) i2cBus_ = static_cast<int16_t>(buses.front().number);
     }
     CheckOnly(menus_.mnuDevInterface, chosen);
-    if (changed) ReportFailures(state_.dialogs, [this] { ReopenLink(); });
+    // Choosing the Linux I2C link again tries once more when its bus failed to open.
+    const bool retry = chosen == LinuxI2CEntry && !state_.devInterface;
+    if (changed || retry) ReportFailures(state_.dialogs, [this] { ReopenLink(); });
 }
 
 void frmAutoControls::mnuLPTPortClick(int entry)
@@ -252,9 +254,15 @@ void frmAutoControls::mnuI2CBusClick(int16_t bus)
         DevInterface* link = state_.devInterface.get();
         // Without a link (its last bus failed to open) one is made now.
         if (!link || link->DevType() != "I2C_LINUX") return ReopenLink();
-        link->Disconnect();
-        link->Configure("I2CBUS", int64_t{bus});
-        link->Connect(static_cast<int16_t>(state_.currentDevice ? state_.currentDevice->BusAddress() : 0));
+        try {
+            link->Disconnect();
+            link->Configure("I2CBUS", int64_t{bus});
+            link->Connect(static_cast<int16_t>(state_.currentDevice ? state_.currentDevice->BusAddress() : 0));
+        } catch (...) {
+            // No link is left rather than one that silently drops every transfer.
+            state_.devInterface = nullptr;
+            throw;
+        }
     });
 }
 

@@ -93,6 +93,11 @@ TEST_F(LinuxI2CLink, EachOperationIsOneTransferOfExactMessagesThatTheParallelLin
 TEST_F(LinuxI2CLink, FailuresNameTheBusTheChipAndTheReason)
 {
     Open();
+    link.Configure("I2CBUS", int64_t{2});  // another bus: the chip must be connected anew
+    EXPECT_FALSE(link.isConnected());
+    EXPECT_EQ(bus.openDescriptors(), 0u);
+    link.Configure("I2CBUS", int64_t{1});
+    ASSERT_TRUE(link.Connect(0x98));
     ports.board().SetAnswering(portio::AnsweringSet().set(0x50));
     EXPECT_EQ(FailureOf([&] { link.WriteByte(5, 1); }),
               "WriteByte: no acknowledge from 0x4C on /dev/i2c-1 (No such device or address)");
@@ -139,6 +144,16 @@ TEST_F(LinuxI2CLink, AnSmbusOnlyAdapterMovesBytesAndShortBlocksAndRefusesTheRest
     link.WriteBytes(0x20, values);
     EXPECT_EQ(bus.calls().back().size, uint32_t{I2C_SMBUS_I2C_BLOCK_DATA});
     EXPECT_EQ(ports.board().Registers(Chip)[0x3F], 9);
+    std::vector<int16_t> back(32);
+    link.ReadBytes(0x20, back);
+    EXPECT_EQ(back, values);
+    EXPECT_EQ(bus.calls().back().size, uint32_t{I2C_SMBUS_I2C_BLOCK_DATA});
+
+    // A probe of another chip leaves the link pointed at its own.
+    EXPECT_EQ(link.Probe(0x40), LinuxI2CDevInterface::ProbeResult::Answers);
+    link.WriteByte(6, 0x55);
+    EXPECT_EQ(ports.board().Registers(Chip)[6], 0x55);
+    EXPECT_EQ(ports.board().Registers(0x40)[6], 0);
     values.push_back(9);
     EXPECT_EQ(FailureOf([&] { link.WriteBytes(0x20, values); }),
               "WriteBytes of 33 registers: the adapter of /dev/i2c-1 speaks SMBus only and moves at most 32 "

@@ -172,10 +172,12 @@ TEST_F(LinuxI2CMenus, TheLinkOpensTheChosenBusAtOnceAndWritesTheChip)
     EXPECT_EQ(bus.calls()[0].messages[0].address, 0x50);
     EXPECT_EQ(dialogs.messages().size(), 1u);
 
-    // Another bus: the old one is closed before the new one opens.
+    // Another bus: the old one is closed before the new one opens. This one
+    // fails, and no link is left that would drop every transfer unseen.
     entries[0]->trigger();
     EXPECT_EQ(bus.openDescriptors(), 0u);
     EXPECT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_FALSE(state.devInterface);
 }
 
 TEST_F(LinuxI2CMenus, TheBusWordOfTheCommandLineStartsOnTheLinuxI2CLink)
