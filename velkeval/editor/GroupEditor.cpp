@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ControlType.h"
 #include "Conversions.h"
 #include "EditorMessages.h"
 #include "Factories.h"
@@ -23,15 +22,14 @@ GroupEditor::GroupEditor(ProgramState& state, std::shared_ptr<Group> group)
       readonly(group->readonly),
       controlModeEntry(std::clamp<int32_t>(group->controlMode, 0, 2)),
       state_(state),
-      group_(std::move(group))
+      group_(std::move(group)),
+      controls_(state, group_->controls)
 {
     for (const auto& field : group_->childFields) {
         std::vector<int16_t> sequences;
         for (const FieldListEntry& entry : fields_) sequences.push_back(entry.sequence);
         fields_.insert(fields_.begin() + SortedPosition(sequences, field->sequence), {field->fieldName, field->sequence});
     }
-    for (const auto& control : group_->controls)
-        if (control->isUserControl) controls_.push_back(ControlTypeName(control->controlType));
 }
 
 int16_t GroupEditor::minimumSize() const { return MinimumGroupSize(*group_); }
@@ -111,37 +109,7 @@ void GroupEditor::Enter(const std::shared_ptr<Field>& field)
 std::shared_ptr<ControlRecord> GroupEditor::BeginNewControl()
 {
     state_.currentGroup = group_;
-    state_.currentControl = NewControlRecord(true);
-    return state_.currentControl;
-}
-
-void GroupEditor::EndNewControl()
-{
-    controls_.push_back(ControlTypeName(state_.currentControl->controlType));
-    group_->controls.Add(state_.currentControl);
-    state_.currentControl = nullptr;
-}
-
-std::shared_ptr<ControlRecord> GroupEditor::BeginEditControl(int i)
-{
-    if (i < 0 || i >= static_cast<int>(controls_.size())) return nullptr;
-    state_.currentGroup = group_;
-    state_.currentControl = group_->controls.Item(i + 1);
-    controls_.erase(controls_.begin() + i);
-    return state_.currentControl;
-}
-
-void GroupEditor::EndEditControl(int i)
-{
-    controls_.insert(controls_.begin() + i, ControlTypeName(state_.currentControl->controlType));
-    state_.currentControl = nullptr;
-}
-
-void GroupEditor::DeleteControl(int i)
-{
-    if (i < 0 || i >= static_cast<int>(controls_.size())) return;
-    group_->controls.Remove(i + 1);
-    controls_.erase(controls_.begin() + i);
+    return controls_.BeginNew(NewControlRecord(true));
 }
 
 bool GroupEditor::FieldsLoad() const

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ControlList.h"
 #include "FieldEditor.h"
 #include "Group.h"
 #include "ProgramState.h"
@@ -37,7 +38,10 @@ public:
     int controlModeEntry = 0;
 
     const std::vector<FieldListEntry>& fieldList() const { return fields_; }
-    const std::vector<std::string>& controlList() const { return controls_; }
+    // The "Controls:" list over the group's controls; New makes a group
+    // control at position 100, 50 with range 0 to 1.
+    ControlList& controls() { return controls_; }
+    std::shared_ptr<ControlRecord> BeginNewControl();
     const Group& group() const { return *group_; }
 
     // The size box: every change sets the group's size at once (1 when the
@@ -59,14 +63,6 @@ public:
     void EndEditField();
     void DeleteField(int i);
 
-    // "New" and "Edit" under controls make the control currentControl for
-    // the control editor; End lists it (a new one is added either way).
-    std::shared_ptr<ControlRecord> BeginNewControl();
-    void EndNewControl();
-    std::shared_ptr<ControlRecord> BeginEditControl(int i);
-    void EndEditControl(int i);
-    void DeleteControl(int i);
-
     enum class Item { None, Name, Address };
     // OK. Refuses with a message: no fields, only In-House Only fields, a
     // name in use (blanks and letter case aside), an address whose bytes pass
@@ -86,7 +82,7 @@ private:
     ProgramState& state_;
     std::shared_ptr<Group> group_;
     std::vector<FieldListEntry> fields_;
-    std::vector<std::string> controls_;
+    ControlList controls_;
 };
 
 }  // namespace velk

@@ -139,16 +139,17 @@ TEST_F(GroupEditorTest, ControlsAreAddedEditedAndDeletedInPlace)
     EXPECT_EQ(control->X, 100);
     EXPECT_EQ(control->y, 50);
     EXPECT_EQ(control->max, 1);
-    editor.EndNewControl();  // added whether or not the control editor was confirmed
+    ControlList& list = editor.controls();
+    list.EndNew();  // added whether or not the control editor was confirmed
     editor.BeginNewControl()->controlType = ControlType::Label;
-    editor.EndNewControl();
-    EXPECT_EQ(editor.controlList(), (std::vector<std::string>{"TextBox", "Label"}));
+    list.EndNew();
+    EXPECT_EQ(list.names(), (std::vector<std::string>{"TextBox", "Label"}));
 
-    editor.BeginEditControl(0)->controlType = ControlType::Combo;
-    editor.EndEditControl(0);
-    EXPECT_EQ(editor.controlList(), (std::vector<std::string>{"Combo", "Label"}));
-    editor.DeleteControl(0);
-    EXPECT_EQ(editor.controlList(), (std::vector<std::string>{"Label"}));
+    list.BeginEdit(0)->controlType = ControlType::Combo;
+    list.EndEdit(0);
+    EXPECT_EQ(list.names(), (std::vector<std::string>{"Combo", "Label"}));
+    list.Delete(0);
+    EXPECT_EQ(list.names(), (std::vector<std::string>{"Label"}));
     ASSERT_EQ(group->controls.count(), 1);
     EXPECT_EQ(group->controls.Item(1)->controlType, ControlType::Label);
     EXPECT_EQ(device.state.currentControl, nullptr);
