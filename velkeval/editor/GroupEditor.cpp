@@ -153,6 +153,13 @@ std::optional<GroupEditor::Item> GroupEditor::Ok()
     return std::nullopt;
 }
 
-bool GroupEditor::MayClose() const { return FieldsLoad(); }
+bool GroupEditor::MayClose() const
+{
+    if (!FieldsLoad()) return false;
+    // The size changed at once; the stored address must still hold it.
+    if (AddressesFit(group_->address, group_->size)) return true;
+    state_.dialogs.ShowMessage(GroupAddressMessage());
+    return false;
+}
 
 }  // namespace velk

@@ -69,8 +69,9 @@ public:
     // 7FFF; the answer is then the item that gets the focus. Otherwise writes
     // name, address, read-only flag and control mode and answers nothing.
     std::optional<Item> Ok();
-    // Whether the dialog may close without OK, which keeps the field changes:
-    // not while the group has no field that loads back (refused with a message).
+    // Whether the dialog may close without OK, which keeps the field changes
+    // and the size: not while the group has no field that loads back, or its
+    // address cannot hold the size (refused with a message).
     bool MayClose() const;
 
 private:

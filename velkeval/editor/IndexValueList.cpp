@@ -13,9 +13,9 @@ void IndexValueList::Fill(const ControlRecord& record, int count)
 
 void IndexValueList::Resize(const ControlRecord& record, int count)
 {
-    count = std::min(count, MaxCount);
+    count = std::clamp(count, 0, MaxCount);
     while (this->count() > count) {
-        looks_.Remove(LookKey(this->count() - 1));
+        looks_.Remove(this->count());  // the last position: no search by key
         texts_.pop_back();
     }
     while (this->count() < count) Append(record);

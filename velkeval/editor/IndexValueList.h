@@ -27,7 +27,7 @@ public:
 
     // Entries 0 .. count - 1 as the record holds them.
     void Fill(const ControlRecord& record, int count);
-    // Keeps the first `count` entries (at most MaxCount); new entries come
+    // Keeps the first `count` entries (0 to MaxCount); new entries come
     // from the record.
     void Resize(const ControlRecord& record, int count);
 

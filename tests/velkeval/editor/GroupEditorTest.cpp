@@ -112,6 +112,11 @@ TEST_F(GroupEditorTest, OkChecksFieldsNameAndAddress)
     EXPECT_EQ(editor.Ok(), GroupEditor::Item::Address);
     EXPECT_EQ(group->address, "10");
 
+    EXPECT_TRUE(editor.MayClose());
+    group->address = "7FFF";  // closing keeps the size, which the address cannot hold
+    EXPECT_FALSE(editor.MayClose());
+    EXPECT_EQ(LastMessage().title, "Invalid Group Address");
+
     editor.address = "7FFE";
     editor.readonly = true;
     editor.controlModeEntry = 2;
