@@ -92,7 +92,7 @@ private:
     int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     std::string Text(int maxLength)
     {
-        static const std::string characters = "AbZ z09 _&<>\"'.";
+        static const std::string characters = "AbZ z09 _&<>\"'.\t";
         std::string text;
         for (int n = Pick(maxLength + 1); n > 0; --n) text += characters[static_cast<size_t>(Pick(static_cast<int>(characters.size())))];
         return text;
