@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "BandControls.h"
 #include "ControlType.h"
 #include "Conversions.h"
+#include "DefaultColours.h"
 #include "EditorMessages.h"
 #include "TextCase.h"
 
@@ -12,11 +14,6 @@ namespace velk {
 namespace {
 
 constexpr int16_t MaxLeftOrWidth = 2000;
-constexpr int16_t EmptyBandHeight = 50;
-constexpr int32_t WindowText = static_cast<int32_t>(0x80000008u);
-constexpr int32_t WindowBackground = static_cast<int32_t>(0x80000005u);
-constexpr int32_t ButtonText = static_cast<int32_t>(0x80000012u);
-constexpr int32_t ButtonFace = static_cast<int32_t>(0x8000000Fu);
 
 // A box's 16-bit decimal number, or nothing when the text is not one (the
 // conversion answers with its fallback, so two different fallbacks tell).
@@ -60,8 +57,15 @@ EnabledItems ItemsEnabledFor(int32_t type)
     }
 }
 
-int32_t DefaultForeColour(int32_t type) { return type == ControlType::Label ? ButtonText : WindowText; }
-int32_t DefaultBackColour(int32_t type) { return type == ControlType::Label ? ButtonFace : WindowBackground; }
+int32_t DefaultForeColour(int32_t type)
+{
+    return type == ControlType::Label ? DefaultColour::ButtonText : DefaultColour::WindowText;
+}
+
+int32_t DefaultBackColour(int32_t type)
+{
+    return type == ControlType::Label ? DefaultColour::ButtonFace : DefaultColour::WindowBackground;
+}
 
 std::string LimitedText(std::string_view text, int16_t low, int16_t high)
 {
@@ -74,7 +78,7 @@ std::string LimitedText(std::string_view text, int16_t low, int16_t high)
 
 int16_t PreviewFrameHeight(const Group* group)
 {
-    return std::max<int16_t>(EmptyBandHeight, group ? group->height : 0);
+    return std::max<int16_t>(Band::TopMargin, group ? group->height : 0);
 }
 
 ControlEditor::ControlEditor(const ControlRecord& record, const Group* currentGroup)
@@ -90,30 +94,12 @@ ControlEditor::ControlEditor(const ControlRecord& record, const Group* currentGr
       source_(record),
       frameHeight_(PreviewFrameHeight(currentGroup)),
       typeEntry_(TypeEntryOf(record.controlType)),
-      x_(std::to_string(record.X)),
-      y_(std::to_string(record.y)),
-      width_(std::to_string(record.width)),
-      height_(std::to_string(record.height)),
-      max_(std::to_string(record.max)),
-      min_(std::to_string(record.min))
+      texts_{std::to_string(record.X), std::to_string(record.y), std::to_string(record.width),
+             std::to_string(record.height), std::to_string(record.max), std::to_string(record.min)}
 {
     indexList_.Fill(record, IsListType(record.controlType) ? record.max - record.min + 1 : 1);
     SelectEntry(0);
 }
-
-std::string& ControlEditor::TextOf(Box box)
-{
-    switch (box) {
-    case Box::X: return x_;
-    case Box::Y: return y_;
-    case Box::Width: return width_;
-    case Box::Height: return height_;
-    case Box::Max: return max_;
-    default: return min_;
-    }
-}
-
-const std::string& ControlEditor::Text(Box box) const { return const_cast<ControlEditor*>(this)->TextOf(box); }
 
 void ControlEditor::Type(Box box, std::string_view text)
 {
@@ -123,7 +109,7 @@ void ControlEditor::Type(Box box, std::string_view text)
     case Box::Y:
     case Box::Height: TextOf(box) = LimitedText(text, 1, frameHeight_); break;
     default:
-        TextOf(box) = text;
+        TextOf(box) = std::string(text);
         ResizeIndexList();
         break;
     }
@@ -132,21 +118,21 @@ void ControlEditor::Type(Box box, std::string_view text)
 void ControlEditor::ChooseType(int entry)
 {
     typeEntry_ = std::clamp(entry, 0, static_cast<int>(ControlTypeEntries.size()) - 1);
-    if (enabled().minIsZero) min_ = "0";
+    if (enabled().minIsZero) TextOf(Box::Min) = "0";
     if (IsListType(controlType())) ResizeIndexList();
 }
 
 void ControlEditor::ResizeIndexList()
 {
-    const std::optional<int16_t> high = Decimal16(max_);
-    const std::optional<int16_t> low = Decimal16(min_);
+    const std::optional<int16_t> high = Decimal16(Text(Box::Max));
+    const std::optional<int16_t> low = Decimal16(Text(Box::Min));
     if (!high || !low || *high < *low) return;
     indexList_.Resize(source_, *high - *low + 1);
     if (selectedEntry_ >= indexList_.count()) SelectEntry(0);
 }
 
-int16_t ControlEditor::minValue() const { return Decimal16(min_).value_or(0); }
-int16_t ControlEditor::maxValue() const { return Decimal16(max_).value_or(0); }
+int16_t ControlEditor::minValue() const { return Decimal16(Text(Box::Min)).value_or(0); }
+int16_t ControlEditor::maxValue() const { return Decimal16(Text(Box::Max)).value_or(0); }
 
 int16_t ControlEditor::largeStep() const
 {
@@ -184,8 +170,8 @@ bool ControlEditor::ListTooLong() const
 {
     // The file lists entries 0 .. Max - Min, and an entry number past 32766
     // cannot be read back.
-    const std::optional<int16_t> high = Decimal16(max_);
-    const std::optional<int16_t> low = Decimal16(min_);
+    const std::optional<int16_t> high = Decimal16(Text(Box::Max));
+    const std::optional<int16_t> low = Decimal16(Text(Box::Min));
     const int16_t max = high.value_or(source_.max);
     const int16_t min = low.value_or(source_.min);
     return IsListType(controlType()) && max - min + 1 > IndexValueList::MaxCount;
@@ -202,12 +188,12 @@ void ControlEditor::WriteBack(ControlRecord& record) const
     const auto take = [](const std::string& text, int16_t& property) {
         if (const auto number = Decimal16(text)) property = *number;
     };
-    take(height_, record.height);
-    take(width_, record.width);
-    take(x_, record.X);
-    take(y_, record.y);
-    take(max_, record.max);
-    take(min_, record.min);
+    take(Text(Box::Height), record.height);
+    take(Text(Box::Width), record.width);
+    take(Text(Box::X), record.X);
+    take(Text(Box::Y), record.y);
+    take(Text(Box::Max), record.max);
+    take(Text(Box::Min), record.min);
     record.justify = static_cast<int16_t>(justifyEntry);
     record.radix = std::string(RadixEntries[static_cast<size_t>(radixEntry)].substr(0, 3));
     record.tooltip = tooltip;

@@ -49,12 +49,12 @@ class ControlEditor {
 public:
     ControlEditor(const ControlRecord& record, const Group* currentGroup);
 
-    enum class Box { X, Y, Width, Height, Max, Min };
+    enum class Box { X, Y, Width, Height, Max, Min };  // in the order of texts_
     // Stores a box's text as the box must show it: X and Width within 1..2000,
     // Y and Height within 1..the preview frame height; a Max or Min change
     // resizes the index list when Max >= Min.
     void Type(Box box, std::string_view text);
-    const std::string& Text(Box box) const;
+    const std::string& Text(Box box) const { return texts_[static_cast<size_t>(box)]; }
 
     int typeEntry() const { return typeEntry_; }
     int32_t controlType() const { return ControlTypeEntries[static_cast<size_t>(typeEntry_)].code; }
@@ -99,13 +99,13 @@ public:
 private:
     bool ListTooLong() const;
     void WriteBack(ControlRecord& record) const;
-    std::string& TextOf(Box box);
+    std::string& TextOf(Box box) { return texts_[static_cast<size_t>(box)]; }
     void ResizeIndexList();
 
     const ControlRecord& source_;
     int16_t frameHeight_;
     int typeEntry_ = 0;
-    std::string x_, y_, width_, height_, max_, min_;
+    std::array<std::string, 6> texts_;  // by Box
     IndexValueList indexList_;
     int selectedEntry_ = -1;
 };

@@ -1,16 +1,15 @@
 #include "FieldEditor.h"
 
+#include "BandControls.h"
 #include "ControlEditor.h"
 #include "Conversions.h"
+#include "DefaultColours.h"
 #include "EditorMessages.h"
 #include "Factories.h"
 #include "LayoutRules.h"
 
 namespace velk {
 namespace {
-
-constexpr int32_t ButtonText = static_cast<int32_t>(0x80000012u);
-constexpr int32_t ButtonFace = static_cast<int32_t>(0x8000000Fu);
 
 int16_t Decimal(const std::string& text) { return TextToInt(text, 0, "dec"); }
 
@@ -29,8 +28,8 @@ FieldEditor::FieldEditor(const Field& field, const Group& group)
       upperText(std::to_string(field.bitIndex + field.size - 1)),
       lowerText(std::to_string(field.bitIndex)),
       defaultText(std::to_string(field.defaultValue)),
-      fg(field.fg == field.bg ? ButtonText : field.fg),
-      bg(field.fg == field.bg ? ButtonFace : field.bg),
+      fg(field.fg == field.bg ? DefaultColour::ButtonText : field.fg),
+      bg(field.fg == field.bg ? DefaultColour::ButtonFace : field.bg),
       bold(field.bold),
       italic(field.italic),
       inhouse(field.inhouse),
@@ -54,7 +53,7 @@ std::shared_ptr<ControlRecord> FieldEditor::NewControl(const Group& group) const
     int row = 0;
     for (const auto& other : group.childFields)
         if (other->sequence < sequence) ++row;
-    record->y = static_cast<int16_t>(350 * row + 50);
+    record->y = static_cast<int16_t>(Band::RowHeight * row + Band::TopMargin);
     record->max = RangeMax(upper(), lower());
     return record;
 }

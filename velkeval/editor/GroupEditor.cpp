@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "BandControls.h"
 #include "Conversions.h"
 #include "EditorMessages.h"
 #include "Factories.h"
@@ -9,13 +10,6 @@
 #include "TextCase.h"
 
 namespace velk {
-namespace {
-
-constexpr int16_t RowHeight = 350;
-constexpr int16_t EmptyBandHeight = 50;
-
-}  // namespace
-
 GroupEditor::GroupEditor(ProgramState& state, std::shared_ptr<Group> group)
     : name(group->groupName),
       address(group->address),
@@ -25,11 +19,7 @@ GroupEditor::GroupEditor(ProgramState& state, std::shared_ptr<Group> group)
       group_(std::move(group)),
       controls_(state, group_->controls)
 {
-    for (const auto& field : group_->childFields) {
-        std::vector<int16_t> sequences;
-        for (const FieldListEntry& entry : fields_) sequences.push_back(entry.sequence);
-        fields_.insert(fields_.begin() + SortedPosition(sequences, field->sequence), {field->fieldName, field->sequence});
-    }
+    for (const auto& field : group_->childFields) ListField(*field);
 }
 
 int16_t GroupEditor::minimumSize() const { return MinimumGroupSize(*group_); }
@@ -48,15 +38,15 @@ std::shared_ptr<Field> GroupEditor::BeginNewField()
     }
     state_.currentGroup = group_;
     state_.currentField = NewField(state_);
-    if (group_->height == 0) group_->height = EmptyBandHeight;
-    group_->height = static_cast<int16_t>(group_->height + RowHeight);
+    if (group_->height == 0) group_->height = Band::TopMargin;
+    group_->height = static_cast<int16_t>(group_->height + Band::RowHeight);
     return state_.currentField;
 }
 
 void GroupEditor::EndNewField(bool accepted)
 {
     if (accepted) Enter(state_.currentField);
-    else group_->height = static_cast<int16_t>(group_->height - RowHeight);
+    else group_->height = static_cast<int16_t>(group_->height - Band::RowHeight);
     state_.currentField = nullptr;
 }
 
@@ -68,7 +58,7 @@ std::shared_ptr<Field> GroupEditor::BeginEditField(int i)
     if (!field) return nullptr;
     state_.currentField = *field;
     TakeOut(i);
-    group_->height = static_cast<int16_t>(group_->height + RowHeight);
+    group_->height = static_cast<int16_t>(group_->height + Band::RowHeight);
     state_.currentGroup = group_;
     return state_.currentField;
 }
@@ -87,7 +77,7 @@ void GroupEditor::DeleteField(int i)
 void GroupEditor::TakeOut(int i)
 {
     const std::string taken = fields_[static_cast<size_t>(i)].name;
-    group_->height = static_cast<int16_t>(group_->height - RowHeight);
+    group_->height = static_cast<int16_t>(group_->height - Band::RowHeight);
     const std::string key = FieldRegistryKey(taken);
     if (state_.nameRegistry.Contains(key)) state_.nameRegistry.Remove(key);
     for (int position = group_->childFields.count(); position >= 1; --position)
@@ -101,9 +91,14 @@ void GroupEditor::Enter(const std::shared_ptr<Field>& field)
     field->sequence = SequenceOf(field->byteIndex, field->bitIndex);
     state_.nameRegistry.Add(field, field->RegistryKey());
     group_->childFields.Add(field, SequenceKey(field->sequence));
+    ListField(*field);
+}
+
+void GroupEditor::ListField(const Field& field)
+{
     std::vector<int16_t> sequences;
     for (const FieldListEntry& entry : fields_) sequences.push_back(entry.sequence);
-    fields_.insert(fields_.begin() + SortedPosition(sequences, field->sequence), {field->fieldName, field->sequence});
+    fields_.insert(fields_.begin() + SortedPosition(sequences, field.sequence), {field.fieldName, field.sequence});
 }
 
 std::shared_ptr<ControlRecord> GroupEditor::BeginNewControl()

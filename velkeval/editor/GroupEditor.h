@@ -78,6 +78,8 @@ private:
     bool FieldsLoad() const;
     bool NameInUse() const;
     void Enter(const std::shared_ptr<Field>& field);
+    // Adds the field's entry to the list in sorted position.
+    void ListField(const Field& field);
     void TakeOut(int i);
 
     ProgramState& state_;
