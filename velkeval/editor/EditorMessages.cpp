@@ -37,6 +37,12 @@ Message FieldPositionInUseMessage()
                                                        "Please choose a new position."));
 }
 
+Message NoRowForNewFieldMessage()
+{
+    return Exclamation("No Room for New Field", Lines("This group has as many fields as a group can show!",
+                                                      "Delete a field or put the new bits into another group."));
+}
+
 Message OnlyInHouseFieldsMessage()
 {
     return Exclamation("Error", "Must have at least one field that is not In-House Only!");

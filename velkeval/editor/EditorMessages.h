@@ -14,6 +14,7 @@ Message GroupNameInUseMessage();
 Message FieldNameInUseMessage();
 Message FieldPositionInUseMessage();
 
+Message NoRowForNewFieldMessage();
 Message OnlyInHouseFieldsMessage();
 Message GroupAddressMessage();
 Message FieldRangeMessage();

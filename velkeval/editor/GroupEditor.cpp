@@ -10,6 +10,7 @@
 #include "TextCase.h"
 
 namespace velk {
+
 GroupEditor::GroupEditor(ProgramState& state, std::shared_ptr<Group> group)
     : name(group->groupName),
       address(group->address),
@@ -34,6 +35,10 @@ std::shared_ptr<Field> GroupEditor::BeginNewField()
 {
     if (!HasFreeBits(*group_)) {
         state_.dialogs.ShowMessage(NoFreeBitsMessage());
+        return nullptr;
+    }
+    if (!HasRowForNewField(*group_)) {
+        state_.dialogs.ShowMessage(NoRowForNewFieldMessage());
         return nullptr;
     }
     state_.currentGroup = group_;

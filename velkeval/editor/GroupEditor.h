@@ -52,7 +52,8 @@ public:
     int16_t maximumSize() const;
 
     // "New" under fields: the new field, made currentField (its row added to
-    // the group's height), or nothing after the "no free bits" message.
+    // the group's height), or nothing after the "no free bits" message or,
+    // when the band has no room for another row, its own message.
     std::shared_ptr<Field> BeginNewField();
     // After the field editor: with OK the field joins the group; without it
     // the field is dropped and its row given back.

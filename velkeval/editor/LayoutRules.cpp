@@ -58,6 +58,11 @@ bool AddressesFit(std::string_view address, int16_t size)
     return TextToInt(address, 0, "hex") + static_cast<long>(size) - 1 <= INT16_MAX;
 }
 
+bool HasRowForNewField(const Group& group)
+{
+    return (group.childFields.count() + 1L) * Band::RowHeight + Band::TopMargin <= INT16_MAX;
+}
+
 bool ValuesPack(const std::vector<PackedField>& fields)
 {
     // byte -> value added at each least significant bit.

@@ -42,6 +42,10 @@ int16_t MaximumGroupSize();
 // 0 when it does not convert) with `size` bytes fits 16 bits.
 bool AddressesFit(std::string_view address, int16_t size);
 
+// True when the group's band, a row per field, has room for one more row
+// within the 16-bit layout.
+bool HasRowForNewField(const Group& group);
+
 // A field's place and default value, as the loader packs them.
 struct PackedField {
     int16_t byteIndex;

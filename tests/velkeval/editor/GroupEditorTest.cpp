@@ -78,6 +78,18 @@ TEST_F(GroupEditorTest, ANewFieldNeedsFreeBits)
     EXPECT_EQ(group->childFields.count(), 1);
 }
 
+TEST_F(GroupEditorTest, ABandHoldsAtMost93FieldRows)
+{
+    group->size = 12;
+    for (int i = 0; i < 93; ++i)
+        device.AddField(group, "F" + std::to_string(i), static_cast<int16_t>(i / 8), static_cast<int16_t>(i % 8), 1);
+    GroupEditor editor(device.state, group);
+    EXPECT_EQ(editor.BeginNewField(), nullptr);
+    EXPECT_EQ(LastMessage().title, "No Room for New Field");
+    editor.DeleteField(0);
+    EXPECT_NE(editor.BeginNewField(), nullptr);
+}
+
 TEST_F(GroupEditorTest, SizeStaysWithinTheBytesTheFieldsNeedAndTheLargestRegister)
 {
     group->size = 3;
