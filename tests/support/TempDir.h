@@ -9,9 +9,9 @@
 // with everything in it at the end, so tests can run in parallel.
 class TempDir {
 public:
-    TempDir()
+    explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velk-test-XXXXXX").string();
+        std::string pattern = (parent / "velk-test-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }

@@ -21,10 +21,6 @@ namespace velk {
 namespace fmt = velk::format;
 namespace {
 
-// The most bytes a register may have: its band must fit the 16-bit layout
-// even when every byte takes a row of its own.
-constexpr int16_t MaxGroupBytes = (INT16_MAX - Band::TopMargin) / Band::RowHeight;
-
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 std::string GroupLabel(const Group& group) { return "group " + Quoted(group.groupName); }
 std::string FieldLabel(const Field& field) { return "field " + Quoted(field.fieldName); }
@@ -189,9 +185,9 @@ void XMLReader::StartGroup(const ElementAttributes& attributes)
     group->address = Attribute(attributes, fmt::Addr);
     group->readonly = BooleanValue(Attribute(attributes, fmt::Readonly), false);
     group->controlMode = ControlModeFrom(DecimalValue(Attribute(attributes, fmt::ControlModeAttribute), 0));
-    if (group->size < 0 || group->size > MaxGroupBytes)
+    if (group->size < 0 || group->size > Band::MaxGroupBytes)
         Refuse(GroupLabel(*group) + ": the size " + std::to_string(group->size) +
-               " is outside 0 to " + std::to_string(MaxGroupBytes) + " bytes");
+               " is outside 0 to " + std::to_string(Band::MaxGroupBytes) + " bytes");
     if (!ClaimName(group->RegistryKey())) RefuseRepeatedName(GroupLabel(*group));
     state_.currentGroup = group;
 }

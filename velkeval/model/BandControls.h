@@ -25,6 +25,9 @@ inline constexpr int16_t Right = 6420;
 inline constexpr int16_t RowHeight = 350;
 inline constexpr int16_t TopMargin = 50;         // a band is 50 + 350 per field high
 inline constexpr int16_t LineWidth = 2;
+// The most bytes a register may have: its band must fit the 16-bit layout
+// even when every byte takes a row of its own.
+inline constexpr int16_t MaxGroupBytes = (INT16_MAX - TopMargin) / RowHeight;
 }  // namespace Band
 
 // Whether a band of height starting at top passes the page height and so
