@@ -1,18 +1,52 @@
 #include "DevConnection.h"
 
+#include "ComDevInterface.h"
 #include "I2CDevInterface.h"
-#include "LinkError.h"
+#include "TermiosSerialPort.h"
+#include "USBDevInterface.h"
+#include "UsbBoards.h"
 
 namespace velk {
+namespace {
 
-std::shared_ptr<DevInterface> CreateDevConnection(const LinkOptions& options, const DeviceRecord& device,
-                                                  UserDialogs& dialogs, portio::Ports& ports)
+std::shared_ptr<DevInterface> ParallelLink(const LinkOptions& options, UserDialogs& dialogs, portio::Ports& ports)
 {
-    if (options.linkType != LinkType::I2CParallel)
-        throw LinkError(options.linkType == LinkType::USB ? "the USB link is not available"
-                                                          : "the serial-port link is not available");
     auto link = std::make_shared<I2CDevInterface>(dialogs, ports);
     link->Configure("LPTPORT", LptBase(options.lptPort));
+    return link;
+}
+
+std::shared_ptr<DevInterface> SerialLink(const LinkOptions& options, UserDialogs& dialogs)
+{
+    auto link = std::make_shared<ComDevInterface>(dialogs, std::make_unique<TermiosSerialPort>());
+    link->Configure("COMPORT", int64_t{options.comPort});
+    return link;
+}
+
+std::shared_ptr<DevInterface> UsbLink(const LinkOptions& options, UserDialogs& dialogs, UsbBus& usb)
+{
+    std::string driverName;
+    if (options.usbDriverName) {
+        driverName = *options.usbDriverName;
+    } else if (const auto board = dialogs.ChooseUsbBoard([&usb] { return DetectBoards(usb); })) {
+        driverName = UsbDriverName(*board);
+    }
+    auto link = std::make_shared<USBDevInterface>(dialogs, usb);
+    link->Configure("USB_DRIVERNAME", driverName);
+    return link;
+}
+
+}  // namespace
+
+std::shared_ptr<DevInterface> CreateDevConnection(const LinkOptions& options, const DeviceRecord& device,
+                                                  UserDialogs& dialogs, portio::Ports& ports, UsbBus& usb)
+{
+    std::shared_ptr<DevInterface> link;
+    switch (options.linkType) {
+    case LinkType::I2CParallel: link = ParallelLink(options, dialogs, ports); break;
+    case LinkType::I2CComPort: link = SerialLink(options, dialogs); break;
+    case LinkType::USB: link = UsbLink(options, dialogs, usb); break;
+    }
     link->Connect(static_cast<int16_t>(device.BusAddress()));
     return link;
 }

@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "DevInterface.h"
 #include "DeviceRecord.h"
+#include "LibUsbBus.h"
 #include "Ports.h"
 #include "UserDialogs.h"
 
@@ -18,16 +21,21 @@ struct LinkOptions {
     LinkType linkType = LinkType::I2CParallel;
     LptPort lptPort = LptPort::Lpt1;
     int16_t comPort = 1;  // "COM 1" .. "COM 4"; 0 when none is chosen
+    // The USB board already chosen ("ezusb-" + n, or empty for none): the
+    // selection dialog is not shown again.
+    std::optional<std::string> usbDriverName{};
 };
 
 // The parallel port base of "LPT 1" (888 = 0x378) or "LPT 2" (632 = 0x278).
 inline int64_t LptBase(LptPort port) { return port == LptPort::Lpt1 ? 888 : 632; }
 
-// Builds the chosen link, configures it (LPT 1: base 888, LPT 2: 632) and
-// connects it to the device's current address; whether Connect accepted the
-// address is not looked at. The serial and USB links are not built yet:
-// choosing them is a LinkError.
+// Builds the chosen link, configures it (LPT 1: base 888, LPT 2: 632; the
+// checked COM port; for USB the board chosen in the selection dialog, which
+// is shown unless the options name the board) and connects it to the
+// device's current address; whether Connect accepted the address is not
+// looked at. A serial port that cannot be opened is a LinkError.
 std::shared_ptr<DevInterface> CreateDevConnection(const LinkOptions& options, const DeviceRecord& device,
-                                                  UserDialogs& dialogs, portio::Ports& ports);
+                                                  UserDialogs& dialogs, portio::Ports& ports,
+                                                  UsbBus& usb = ProcessUsbBus());
 
 }  // namespace velk

@@ -1,22 +1,12 @@
 #include "I2CDevInterface.h"
 
 #include "AddressBits.h"
+#include "ByteArgument.h"
 #include "Conversions.h"
 #include "LinkError.h"
 #include "PortClaim.h"
 
 namespace velk {
-namespace {
-
-uint8_t ByteArgument(int16_t value, const char* operation, const char* what)
-{
-    if (value < 0 || value > 255)
-        throw LinkError(std::string(operation) + ": " + what + " " + std::to_string(value) +
-                        " does not fit a byte (0..255)");
-    return static_cast<uint8_t>(value);
-}
-
-}  // namespace
 
 uint16_t I2CDevInterface::base() const
 {

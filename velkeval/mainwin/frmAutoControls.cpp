@@ -19,6 +19,7 @@
 #include "QtColours.h"
 #include "StartUp.h"
 #include "Twips.h"
+#include "USBDevInterface.h"
 #include "WindowCommands.h"
 #include "WindowFont.h"
 
@@ -86,11 +87,21 @@ void frmAutoControls::ReopenLink()
     state_.devInterface = CreateLink();
 }
 
-std::shared_ptr<DevInterface> frmAutoControls::CreateLink()
+std::shared_ptr<DevInterface> frmAutoControls::CreateLink() { return CreateLink(linkOptions()); }
+
+std::shared_ptr<DevInterface> frmAutoControls::CreateLink(const LinkOptions& options)
 {
     // With no device loaded the link opens for an empty address.
     const DeviceRecord device = state_.currentDevice ? *state_.currentDevice : DeviceRecord{};
-    return CreateDevConnection(linkOptions(), device, state_.dialogs, ports());
+    return CreateDevConnection(options, device, state_.dialogs, ports(), usb_ ? *usb_ : ProcessUsbBus());
+}
+
+std::shared_ptr<DevInterface> frmAutoControls::CreateToolLink()
+{
+    LinkOptions options = linkOptions();
+    if (const auto* usb = dynamic_cast<const USBDevInterface*>(state_.devInterface.get()))
+        options.usbDriverName = usb->driverName();
+    return CreateLink(options);
 }
 
 std::string frmAutoControls::programFolder() const

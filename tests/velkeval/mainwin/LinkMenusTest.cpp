@@ -2,7 +2,11 @@
 
 #include <QAction>
 
+#include "ComPortDevices.h"
+#include "FakeUsbBoard.h"
+#include "ScopedEnvironment.h"
 #include "StartedWindow.h"
+#include "frmSingleReg.h"
 
 using namespace velk;
 
@@ -90,13 +94,14 @@ TEST_F(LinkMenus, AnotherLinkTypeReplacesTheLinkAndWithoutOneThePortsStayAsTheyA
 {
     Start();
     const auto parallel = state.devInterface;
-    // The hidden serial entry: that link does not exist, which is reported,
-    // and no link is left.
+    // The hidden serial entry on a COM port without a device: the failed
+    // open is reported, and no link is left.
+    ScopedEnvironment comPorts("VELK_COMPORTS", (dir.file("no-tty") + ",").c_str());
     m.mnuDevInterface[1]->trigger();
     EXPECT_FALSE(parallel->isConnected());
     EXPECT_FALSE(state.devInterface);
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].text, "the serial-port link is not available");
+    EXPECT_NE(dialogs.messages()[0].text.find(dir.file("no-tty")), std::string::npos);
     EXPECT_TRUE(m.mnuDevInterface[1]->isChecked());
     EXPECT_FALSE(m.mnuDevInterface[0]->isChecked());
 
@@ -115,4 +120,35 @@ TEST_F(LinkMenus, AnotherLinkTypeReplacesTheLinkAndWithoutOneThePortsStayAsTheyA
     EXPECT_EQ(window.linkOptions().comPort, 3);
     EXPECT_FALSE(m.mnuComPort[0]->isChecked());
     EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
+TEST_F(LinkMenus, TheSingleRegisterWindowUsesTheBoardChosenForTheWindow)
+{
+    Start();
+    FakeUsbBus bus;
+    auto board = bus.Add();
+    window.setUsbBus(bus);
+    dialogs.QueueUsbBoard(0);
+    m.mnuDevInterface[2]->trigger();
+    ASSERT_TRUE(state.devInterface && state.devInterface->isConnected());
+    EXPECT_EQ(state.devInterface->DevType(), "USB");
+
+    window.mnuToolsClick(0);
+    const auto& toolLink = window.singleRegWindow()->link();
+    ASSERT_TRUE(toolLink && toolLink->isConnected());
+    EXPECT_NE(toolLink, state.devInterface);
+    EXPECT_EQ(dialogs.usbBoardCalls().size(), 1u);  // asked once, for the window's own link
+
+    toolLink->WriteByte(0x10, 0x5A);
+    EXPECT_EQ(state.devInterface->ReadByte(0x10), 0x5A);
+    EXPECT_TRUE(dialogs.messages().empty());
+    window.singleRegWindow()->close();
+}
+
+TEST_F(LinkMenus, EachComPortEntryShowsItsDevice)
+{
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(m.mnuComPort[static_cast<size_t>(i)]->toolTip().toStdString(), ComPortDevice(static_cast<int16_t>(i + 1)));
+        EXPECT_EQ(m.mnuComPort[static_cast<size_t>(i)]->statusTip(), m.mnuComPort[static_cast<size_t>(i)]->toolTip());
+    }
 }
