@@ -15,6 +15,7 @@ struct CliOptions {
 
     std::string device;                  // -d, --device: empty for the file's first device
     std::string link = "lpt1";           // --link: lpt1, lpt2, ecp, com, usb
+    std::string linkTarget;              // after "com:" a COM number or device path, after "usb:" a board number
     std::string backend;                 // --backend: empty to follow VELK_PORTIO
     std::string tracePath;               // --trace: VCD file recording the bus
     std::string outputPath;              // -o, --output

@@ -11,6 +11,7 @@
 #include "CliSession.h"
 #include "DescriptionCommands.h"
 #include "RegisterCommands.h"
+#include "UsbBoardCommand.h"
 
 namespace velk::cli {
 namespace {
@@ -70,6 +71,8 @@ const std::vector<Command>& Commands()
          With({"addr8"}, LinkOptions), 1, 1, RunDump},
         {"scan", "", "Probe the 7-bit addresses 0x08 to 0x77 and print which acknowledge (bit-banged link only).",
          {"link", "backend", "trace"}, 0, 0, RunScan},
+        {"boards", "", "List the USB boards the selection dialog would show: number, driver name, firmware.", {}, 0, 0,
+         RunBoards},
     };
     return commands;
 }
@@ -86,7 +89,7 @@ constexpr std::array<OptionHelp, 11> OptionTexts{{
     {"register", "  --register           NAME is a register, even where a field has that name"},
     {"radix", "  --radix R            print in dec, hex, oct or bin only (default: dec and hex)"},
     {"addr8", "  --addr8              ADDR is the 8-bit write address, as the window shows it"},
-    {"link", "  --link LINK          lpt1 (default), lpt2 or ecp; com and usb once they exist"},
+    {"link", "  --link LINK          lpt1 (default), lpt2, ecp, com[:N|:PATH] (COM 1 default) or usb[:N] (board 0)"},
     {"backend", "  --backend B          port I/O backend: auto, ppdev, direct, sim or null (default: VELK_PORTIO)"},
     {"trace", "  --trace FILE.vcd     record the bus traffic into a VCD file"},
     {"no-probe", "  --no-probe           do not first check that the chip acknowledges its address"},
@@ -149,6 +152,8 @@ int Run(const CliOptions& options, std::ostream& out, std::ostream& err)
     CliSession session(options, err);
     try {
         command->run(session, options, out);
+        // A message the window would have shown (a failed USB transfer) is the command's failure.
+        if (auto message = session.dialogs().TakeMessage()) throw CommandFailure(*message);
     } catch (...) {
         // A trace of a failed run is what one looks at first.
         try {
