@@ -12,6 +12,7 @@ VELK_PACKAGES=(
   iso-codes shared-mime-info xvfb
   fonts-liberation2
   sigrok-cli
+  umockdev libumockdev-dev
 )
 
 missing=()
