@@ -88,7 +88,8 @@ libusb_device_handle* OpenAndClaim(libusb_device* device)
 {
     libusb_device_handle* handle = nullptr;
     if (libusb_open(device, &handle) != 0) return nullptr;
-    libusb_set_auto_detach_kernel_driver(handle, 1);
+    // A kernel driver bound to the board (usbtest knows it) gives way while the board is held.
+    if (libusb_kernel_driver_active(handle, BoardInterface) == 1) libusb_detach_kernel_driver(handle, BoardInterface);
     if (libusb_claim_interface(handle, BoardInterface) == 0) return handle;
     libusb_close(handle);
     return nullptr;

@@ -8,8 +8,8 @@ namespace velk {
 
 // UsbBus through libusb-1.0. The boards are ordered by bus number, then
 // port path, so a board keeps its number while it stays in its socket.
-// Opening claims interface 0 (a kernel driver bound to it is detached
-// meanwhile); transfers time out after two seconds. Without USB support on
+// Opening claims interface 0 (a kernel driver bound to it is detached);
+// transfers time out after two seconds. Without USB support on
 // the machine (libusb cannot start) no board is found.
 class LibUsbBus : public UsbBus {
 public:
