@@ -67,7 +67,6 @@ std::shared_ptr<FakeUsbBoard> FakeUsbBus::Add(FakeUsbBoard board)
 
 std::unique_ptr<velk::UsbBoard> FakeUsbBus::Open(int n)
 {
-    ++opens_;
     if (n < 0 || static_cast<size_t>(n) >= boards_.size() || boards_[static_cast<size_t>(n)]->open) return nullptr;
     return std::make_unique<FakeHandle>(boards_[static_cast<size_t>(n)]);
 }

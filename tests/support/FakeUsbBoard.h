@@ -36,9 +36,7 @@ public:
     std::shared_ptr<FakeUsbBoard> Add(FakeUsbBoard board = {});
     void Unplug() { boards_.clear(); }
     std::unique_ptr<velk::UsbBoard> Open(int n) override;
-    int opens() const { return opens_; }
 
 private:
     std::vector<std::shared_ptr<FakeUsbBoard>> boards_;
-    int opens_ = 0;
 };

@@ -23,15 +23,14 @@ ComDevInterface::Packet ComDevInterface::ReadPacket(uint8_t reg, uint8_t address
     return {0xBE, 0xEF, 0x0A, 0x0D, 0x00, 0x57, 0x52, 0x11, 0x00, reg, 0x00, 0x00, 0x00, address, 0x00, 0x00, 0x00, 0x01, 0x00};
 }
 
-std::string ComDevInterface::device() const { return devicePath ? *devicePath : ComPortDevice(port); }
-
 bool ComDevInterface::Connect(int16_t newAddress)
 {
     Disconnect();
     const uint8_t checked = ByteArgument(newAddress, "Connect", "address");
-    const std::string path = device();
+    const std::string path = devicePath ? *devicePath : ComPortDevice(port);
     if (path.empty()) throw LinkError("COM " + std::to_string(port) + " is no serial port");
     serial_->Transfer(path, {});
+    openedDevice = path;
     address = checked;
     connected_ = true;
     return true;
@@ -42,7 +41,7 @@ void ComDevInterface::WriteByte(int16_t reg, int16_t value)
     if (!connected_) return;
     const Packet packet =
         WritePacket(ByteArgument(reg, "WriteByte", "register"), address, ByteArgument(value, "WriteByte", "value"));
-    serial_->Transfer(device(), packet);
+    serial_->Transfer(openedDevice, packet);
 }
 
 void ComDevInterface::WriteBytes(int16_t reg, std::span<const int16_t> data)
@@ -53,13 +52,13 @@ void ComDevInterface::WriteBytes(int16_t reg, std::span<const int16_t> data)
     for (int16_t value : data)
         packets.push_back(
             WritePacket(ByteArgument(reg, "WriteBytes", "register"), address, ByteArgument(value, "WriteBytes", "value")));
-    for (const Packet& packet : packets) serial_->Transfer(device(), packet);
+    for (const Packet& packet : packets) serial_->Transfer(openedDevice, packet);
 }
 
 uint8_t ComDevInterface::ReadByte(int16_t reg)
 {
     if (!connected_) return 0;
-    serial_->Transfer(device(), ReadPacket(ByteArgument(reg, "ReadByte", "register"), address));
+    serial_->Transfer(openedDevice, ReadPacket(ByteArgument(reg, "ReadByte", "register"), address));
     return 0;
 }
 

@@ -21,8 +21,6 @@ namespace velk {
 // LinkError raised before anything is written.
 class ComDevInterface : public DevInterface {
 public:
-    using Packet = std::array<uint8_t, 19>;
-
     explicit ComDevInterface(UserDialogs& dialogs, std::unique_ptr<SerialPort> serial);
 
     bool isConnected() const override { return connected_; }
@@ -41,17 +39,17 @@ public:
     std::string DevType() const override { return "I2C_COM"; }
     bool ReadsBack() const override { return false; }
 
-    // The device the configured port is.
-    std::string device() const;
+private:
+    using Packet = std::array<uint8_t, 19>;
 
     static Packet WritePacket(uint8_t reg, uint8_t address, uint8_t value);
     static Packet ReadPacket(uint8_t reg, uint8_t address);
 
-private:
     std::unique_ptr<SerialPort> serial_;
     bool connected_ = false;
     int16_t port = 1;
     std::optional<std::string> devicePath;  // set when configured by path
+    std::string openedDevice;                // the device Connect opened
     uint8_t address = 0;
 };
 

@@ -99,6 +99,7 @@ TEST_F(SerialLink, EveryConnectSetsThePortUpAgainAndAnswersAreThrownAway)
     EXPECT_EQ(cfgetospeed(&settings), B19200);
 
     pair.Answer({0x00, 0x42, 0x13});
+    link.Configure("COMPORT", int64_t{3});  // taken at the next Connect
     link.WriteByte(1, 2);
     EXPECT_EQ(pair.Take(), WritePacket(1, 0x9A, 2));
     int waiting = -1;

@@ -143,6 +143,11 @@ TEST_F(LinkMenus, TheSingleRegisterWindowUsesTheBoardChosenForTheWindow)
     EXPECT_EQ(state.devInterface->ReadByte(0x10), 0x5A);
     EXPECT_TRUE(dialogs.messages().empty());
     window.singleRegWindow()->close();
+
+    board->replyCode = 5;  // the board's error byte reaches the user as a communication failure
+    window.cmdLoadClick();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text, "Unable to communicate with the " + state.currentDevice->devName);
 }
 
 TEST_F(LinkMenus, EachComPortEntryShowsItsDevice)
