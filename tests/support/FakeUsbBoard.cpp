@@ -54,9 +54,10 @@ void FakeUsbBoard::Command(const std::vector<uint8_t>& command)
             for (size_t i = 0; i < command[3]; ++i) registers[command[2]] = command[4 + i];
         pendingReply = {replyCode};
     } else if (command.size() == 4 && command[0] == 0x11) {
-        pendingReply = {replyCode, command[3]};
+        pendingReply = {replyCode, readGives < 0 ? command[3] : static_cast<uint8_t>(readGives)};
         for (size_t i = 0; i < command[3]; ++i) pendingReply.push_back(registers[command[2]]);
     }
+    if (repliesCut && !pendingReply.empty()) pendingReply.pop_back();
 }
 
 std::shared_ptr<FakeUsbBoard> FakeUsbBus::Add(FakeUsbBoard board)

@@ -20,6 +20,8 @@ struct FakeUsbBoard {
     std::string firmwareName = "EP-PAIR";
     uint8_t major = 1, minor = 2;
     uint8_t replyCode = 0;  // byte 0 of the write and read replies
+    int readGives = -1;     // data bytes a read reply says it holds (byte 1); -1: as many as asked
+    bool repliesCut = false;  // every reply one byte short
     std::array<uint8_t, 256> registers{};
     std::vector<std::vector<uint8_t>> commands{};  // every command received
     bool open = false;

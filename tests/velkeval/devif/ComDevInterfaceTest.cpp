@@ -56,28 +56,20 @@ struct SerialLink : ::testing::Test {
 
 TEST_F(SerialLink, PacketsAreSentByteForByte)
 {
-    EXPECT_EQ(link.DevType(), "I2C_COM");
-    EXPECT_FALSE(link.ReadsBack());
     link.WriteByte(1, 2);  // not connected: nothing goes out
     ASSERT_TRUE(link.Connect(0x98));
-    EXPECT_TRUE(pair.Take().empty());
-
     link.WriteByte(0x21, 0x5A);
-    EXPECT_EQ(pair.Take(), WritePacket(0x21, 0x98, 0x5A));
     EXPECT_EQ(link.ReadByte(0x0E), 0);
-    EXPECT_EQ(pair.Take(), ReadPacket(0x0E, 0x98));
-
     const std::array<int16_t, 3> values{1, 0x80, 0xFF};
     link.WriteBytes(0x30, values);
-    EXPECT_EQ(pair.Take(), Joined({WritePacket(0x30, 0x98, 1), WritePacket(0x30, 0x98, 0x80), WritePacket(0x30, 0x98, 0xFF)}));
     std::array<int16_t, 2> read{7, 8};
-    link.ReadBytes(0x30, read);
+    link.ReadBytes(0x30, read);  // does nothing
     EXPECT_EQ(read, (std::array<int16_t, 2>{7, 8}));
-    EXPECT_TRUE(pair.Take().empty());
+    EXPECT_EQ(pair.Take(), Joined({WritePacket(0x21, 0x98, 0x5A), ReadPacket(0x0E, 0x98), WritePacket(0x30, 0x98, 1),
+                                   WritePacket(0x30, 0x98, 0x80), WritePacket(0x30, 0x98, 0xFF)}));
 
     link.Disconnect();
     link.WriteByte(0x21, 0x5A);
-    EXPECT_EQ(link.ReadByte(0x21), 0);
     EXPECT_TRUE(pair.Take().empty());
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -118,26 +110,19 @@ TEST_F(SerialLink, APortThatCannotBeOpenedFailsConnectNamingTheDevice)
     } catch (const LinkError& error) {
         EXPECT_NE(std::string(error.what()).find(missing), std::string::npos) << error.what();
     }
-    EXPECT_FALSE(link.isConnected());
-
-    const std::string plain = dir.file("plain");
-    std::ofstream(plain) << "x";
-    link.Configure("COMPORT", plain);
+    std::ofstream(dir.file("plain")) << "x";
+    link.Configure("COMPORT", dir.file("plain"));
     EXPECT_THROW(link.Connect(0x98), LinkError);  // a file is no serial device
-
-    link.Configure("COMPORT", int64_t{0});  // no "COM" entry checked
+    link.Configure("COMPORT", int64_t{0});       // no "COM" entry checked
     EXPECT_THROW(link.Connect(0x98), LinkError);
-    EXPECT_THROW(link.Configure("COMPORT", std::string("COM2")), LinkError);
     EXPECT_FALSE(link.isConnected());
 }
 
 TEST_F(SerialLink, ArgumentsAboveAByteAreRefusedBeforeAnythingIsWritten)
 {
     EXPECT_THROW(link.Connect(256), LinkError);
-    EXPECT_FALSE(link.isConnected());
     ASSERT_TRUE(link.Connect(0x98));
     EXPECT_THROW(link.WriteByte(256, 1), LinkError);
-    EXPECT_THROW(link.WriteByte(1, 256), LinkError);
     EXPECT_THROW(link.ReadByte(-1), LinkError);
     const std::array<int16_t, 3> values{1, 2, 300};
     EXPECT_THROW(link.WriteBytes(5, values), LinkError);
@@ -157,29 +142,20 @@ TEST_F(SerialLink, TwoLinksShareOneDevice)
     EXPECT_EQ(pair.Take(), Joined({WritePacket(1, 0x98, 0x11), WritePacket(2, 0x40, 0x22), WritePacket(3, 0x98, 0x33)}));
 }
 
-TEST(ComPortDevices, TheMappingAndItsDefaults)
-{
-    EXPECT_EQ(ComPortDevice(1, ""), "/dev/ttyUSB0");
-    EXPECT_EQ(ComPortDevice(4, ""), "/dev/ttyUSB3");
-    EXPECT_EQ(ComPortDevice(1, "/dev/ttyACM0,,/dev/ttyS0"), "/dev/ttyACM0");
-    EXPECT_EQ(ComPortDevice(2, "/dev/ttyACM0,,/dev/ttyS0"), "/dev/ttyUSB1");
-    EXPECT_EQ(ComPortDevice(3, "/dev/ttyACM0,,/dev/ttyS0"), "/dev/ttyS0");
-    EXPECT_EQ(ComPortDevice(4, "/dev/ttyACM0,,/dev/ttyS0"), "/dev/ttyUSB3");
-    EXPECT_EQ(ComPortDevice(0, "/dev/ttyACM0"), "");
-}
-
 TEST(SerialConnection, TheCheckedComPortReachesItsMappedDevice)
 {
+    EXPECT_EQ(ComPortDevice(3, ""), "/dev/ttyUSB2");
+    EXPECT_EQ(ComPortDevice(3, "/dev/ttyACM0,,/dev/ttyS0"), "/dev/ttyS0");
+
     ScriptedDialogs dialogs;
     SerialPair pair;
     RecordedNullPorts recorded;
-    const std::string mapping = "," + pair.device();
+    const std::string mapping = "," + pair.device();  // COM 1 keeps its default
     ScopedEnvironment comPorts("VELK_COMPORTS", mapping.c_str());
-    DeviceRecord device{"Panel", "10011000", "1001100x"};
     LinkOptions options;
     options.linkType = LinkType::I2CComPort;
     options.comPort = 2;
-    auto link = CreateDevConnection(options, device, dialogs, recorded.ports);
+    auto link = CreateDevConnection(options, {"Panel", "10011000", "1001100x"}, dialogs, recorded.ports);
     EXPECT_EQ(link->DevType(), "I2C_COM");
     ASSERT_TRUE(link->isConnected());
     link->WriteByte(0x21, 3);

@@ -2,7 +2,6 @@
 
 #include <QAction>
 
-#include "ComPortDevices.h"
 #include "FakeUsbBoard.h"
 #include "ScopedEnvironment.h"
 #include "StartedWindow.h"
@@ -148,12 +147,4 @@ TEST_F(LinkMenus, TheSingleRegisterWindowUsesTheBoardChosenForTheWindow)
     window.cmdLoadClick();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].text, "Unable to communicate with the " + state.currentDevice->devName);
-}
-
-TEST_F(LinkMenus, EachComPortEntryShowsItsDevice)
-{
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(m.mnuComPort[static_cast<size_t>(i)]->toolTip().toStdString(), ComPortDevice(static_cast<int16_t>(i + 1)));
-        EXPECT_EQ(m.mnuComPort[static_cast<size_t>(i)]->statusTip(), m.mnuComPort[static_cast<size_t>(i)]->toolTip());
-    }
 }
