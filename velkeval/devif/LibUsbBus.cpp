@@ -97,11 +97,6 @@ libusb_device_handle* OpenAndClaim(libusb_device* device)
 
 }  // namespace
 
-LibUsbBus::LibUsbBus()
-{
-    if (libusb_init(&context_) != 0) context_ = nullptr;
-}
-
 LibUsbBus::~LibUsbBus()
 {
     if (context_) libusb_exit(context_);
@@ -109,6 +104,11 @@ LibUsbBus::~LibUsbBus()
 
 std::unique_ptr<UsbBoard> LibUsbBus::Open(int n)
 {
+    // Started on first use: a program that never looks for a board starts no USB event thread.
+    if (!started_) {
+        started_ = true;
+        if (libusb_init(&context_) != 0) context_ = nullptr;
+    }
     if (!context_ || n < 0) return nullptr;
     libusb_device** list = nullptr;
     const ssize_t count = libusb_get_device_list(context_, &list);

@@ -9,11 +9,11 @@ namespace velk {
 // UsbBus through libusb-1.0. The boards are ordered by bus number, then
 // port path, so a board keeps its number while it stays in its socket.
 // Opening claims interface 0 (a kernel driver bound to it is detached);
-// transfers time out after two seconds. Without USB support on
-// the machine (libusb cannot start) no board is found.
+// transfers time out after two seconds. libusb starts at the first Open;
+// without USB support on the machine no board is found.
 class LibUsbBus : public UsbBus {
 public:
-    LibUsbBus();
+    LibUsbBus() = default;
     ~LibUsbBus() override;
     LibUsbBus(const LibUsbBus&) = delete;
     LibUsbBus& operator=(const LibUsbBus&) = delete;
@@ -21,10 +21,11 @@ public:
     std::unique_ptr<UsbBoard> Open(int n) override;
 
 private:
+    bool started_ = false;
     libusb_context* context_ = nullptr;
 };
 
-// The process's own bus, started on first use.
+// The process's own bus.
 UsbBus& ProcessUsbBus();
 
 }  // namespace velk
