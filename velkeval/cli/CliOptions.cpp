@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "CliErrors.h"
+#include "CliNumbers.h"
 
 namespace velk::cli {
 namespace {
@@ -49,13 +50,37 @@ void RequireOneOf(const std::string& option, const std::string& value, std::init
     throw UsageError("--" + option + " \"" + value + "\" is not one of " + list);
 }
 
+// "com:2" is the link "com" and its target "2".
+std::pair<std::string, std::string> SplitLinkTarget(const std::string& value)
+{
+    const auto colon = value.find(':');
+    if (colon == std::string::npos) return {value, {}};
+    return {value.substr(0, colon), value.substr(colon + 1)};
+}
+
+// The serial link takes a COM number or a device path, the USB link a board
+// number; the others take nothing.
+void CheckLinkTarget(const std::string& link, const std::string& target)
+{
+    if (target.empty()) return;
+    if (link == "com" && target[0] == '/') return;
+    if (link == "com" || link == "usb") {
+        ParseOperand(target, link == "com" ? 255 : 31, link == "com" ? "COM port" : "USB board");
+        return;
+    }
+    throw UsageError("--link " + link + " takes no \":" + target + "\"");
+}
+
 void Store(CliOptions& options, const std::string& name, const std::string& value)
 {
     options.given.insert(name);
     if (name == "device") options.device = value;
     else if (name == "link") {
-        RequireOneOf(name, value, {"lpt1", "lpt2", "ecp", "com", "usb", "i2c-dev"});
-        options.link = value;
+        const auto [link, target] = SplitLinkTarget(value);
+        RequireOneOf(name, link, {"lpt1", "lpt2", "ecp", "com", "usb", "i2c-dev"});
+        CheckLinkTarget(link, target);
+        options.link = link;
+        options.linkTarget = target;
     } else if (name == "bus") {
         if (value.empty() || value.size() > 4 || value.find_first_not_of("0123456789") != std::string::npos)
             throw UsageError("--bus \"" + value + "\" is not a bus number (see velkeval-cli buses)");

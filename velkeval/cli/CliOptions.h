@@ -15,6 +15,7 @@ struct CliOptions {
 
     std::string device;                  // -d, --device: empty for the file's first device
     std::string link = "lpt1";           // --link: lpt1, lpt2, ecp, com, usb, i2c-dev
+    std::string linkTarget;              // after "com:" a COM number or device path, after "usb:" a board number
     int i2cBus = -1;                     // --bus: the Linux I2C bus of --link i2c-dev
     std::string backend;                 // --backend: empty to follow VELK_PORTIO
     std::string tracePath;               // --trace: VCD file recording the bus

@@ -9,16 +9,21 @@
 
 #include "AtomicFile.h"
 #include "CliErrors.h"
+#include "ComDevInterface.h"
 #include "Conversions.h"
 #include "DescriptionLoader.h"
 #include "DevConnection.h"
 #include "ECPDevInterface.h"
 #include "FileError.h"
 #include "I2CDevInterface.h"
+#include "LibUsbBus.h"
 #include "LinkError.h"
 #include "LinuxI2CDevInterface.h"
 #include "PortSelection.h"
 #include "StartUp.h"
+#include "TermiosSerialPort.h"
+#include "USBDevInterface.h"
+#include "UsbBoards.h"
 
 namespace velk::cli {
 namespace {
@@ -46,6 +51,28 @@ std::string ReadWhole(const std::string& path)
     contents << in.rdbuf();
     if (!in && !in.eof()) throw CommandFailure("the bus trace cannot be read back from " + path);
     return contents.str();
+}
+
+// The serial link on COM n (COM 1 when no target is given) or a device path.
+std::shared_ptr<DevInterface> SerialLink(const std::string& target, UserDialogs& dialogs, uint8_t address8)
+{
+    auto link = std::make_shared<ComDevInterface>(dialogs, std::make_unique<TermiosSerialPort>());
+    link->Configure("COMPORT", target.empty() ? std::string("1") : target);
+    link->Connect(address8);
+    return link;
+}
+
+// The USB link on board n (board 0 when no target is given), which must
+// be there and identify: the window would show it as not connected.
+std::shared_ptr<DevInterface> UsbLink(const std::string& target, UserDialogs& dialogs, uint8_t address8)
+{
+    const int board = target.empty() ? 0 : std::stoi(target);
+    auto link = std::make_shared<USBDevInterface>(dialogs, ProcessUsbBus());
+    link->Configure("USB_DRIVERNAME", UsbDriverName(board));
+    if (!link->Connect(address8))
+        throw CommandFailure("USB board " + std::to_string(board) + " (" + UsbDriverName(board) +
+                             ") is not there, cannot be opened or does not identify; see velkeval-cli boards");
+    return link;
 }
 
 }  // namespace
@@ -111,6 +138,8 @@ std::shared_ptr<DevInterface> CliSession::MakeLink(uint8_t address8)
             link->Connect(address8);
             return link;
         }
+        if (options_.link == "com") return SerialLink(options_.linkTarget, dialogs_, address8);
+        if (options_.link == "usb") return UsbLink(options_.linkTarget, dialogs_, address8);
         LinkOptions linkOptions;
         linkOptions.linkType = options_.link == "com"   ? LinkType::I2CComPort
                                : options_.link == "usb" ? LinkType::USB

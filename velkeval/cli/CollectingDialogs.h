@@ -17,6 +17,7 @@ public:
     std::optional<std::string> OpenFileName(const FileRequest&) override { return std::nullopt; }
     std::optional<std::string> SaveFileName(const FileRequest&) override { return std::nullopt; }
     std::optional<int32_t> ChooseColour(int32_t) override { return std::nullopt; }
+    std::optional<int> ChooseUsbBoard(const UsbBoardDetector&) override { return std::nullopt; }
 
     // The text of the first message shown since the last call, if any.
     std::optional<std::string> TakeMessage();

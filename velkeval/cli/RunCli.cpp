@@ -11,6 +11,7 @@
 #include "CliSession.h"
 #include "DescriptionCommands.h"
 #include "RegisterCommands.h"
+#include "UsbBoardCommand.h"
 
 namespace velk::cli {
 namespace {
@@ -72,6 +73,8 @@ const std::vector<Command>& Commands()
          "I2C links; on a Linux I2C bus \"UU\" marks an address a kernel driver holds).",
          {"link", "bus", "backend", "trace"}, 0, 0, RunScan},
         {"buses", "", "List the Linux I2C buses present (/dev/i2c-N) with their adapters' names.", {}, 0, 0, RunBuses},
+        {"boards", "", "List the USB boards the selection dialog would show: number, driver name, firmware.", {}, 0, 0,
+         RunBoards},
     };
     return commands;
 }
@@ -88,7 +91,8 @@ constexpr std::array<OptionHelp, 12> OptionTexts{{
     {"register", "  --register           NAME is a register, even where a field has that name"},
     {"radix", "  --radix R            print in dec, hex, oct or bin only (default: dec and hex)"},
     {"addr8", "  --addr8              ADDR is the 8-bit write address, as the window shows it"},
-    {"link", "  --link LINK          lpt1 (default), lpt2, ecp or i2c-dev; com and usb once they exist"},
+    {"link", "  --link LINK          lpt1 (default), lpt2, ecp, com[:N|:PATH] (COM 1 default), usb[:N] (board 0)\n"
+             "                       or i2c-dev (with --bus)"},
     {"bus", "  --bus N              the Linux I2C bus /dev/i2c-N of --link i2c-dev (see buses)"},
     {"backend", "  --backend B          port I/O backend: auto, ppdev, direct, sim or null (default: VELK_PORTIO)"},
     {"trace", "  --trace FILE.vcd     record the bus traffic into a VCD file"},
@@ -156,6 +160,8 @@ int Run(const CliOptions& options, std::ostream& out, std::ostream& err, const I
     CliSession session(options, err, i2c);
     try {
         command->run(session, options, out);
+        // A message the window would have shown (a failed USB transfer) is the command's failure.
+        if (auto message = session.dialogs().TakeMessage()) throw CommandFailure(*message);
     } catch (...) {
         // A trace of a failed run is what one looks at first.
         try {

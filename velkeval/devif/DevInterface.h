@@ -39,6 +39,10 @@ public:
     // answers false; its reads then give 0.
     virtual bool ReadsBack() const { return true; }
 
+protected:
+    // Where a link shows its own reports.
+    UserDialogs& dialogs() const { return dialogs_; }
+
 private:
     void ShouldNotRun() const;
 

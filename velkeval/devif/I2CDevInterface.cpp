@@ -1,6 +1,7 @@
 #include "I2CDevInterface.h"
 
 #include "AddressBits.h"
+#include "ByteArgument.h"
 #include "Conversions.h"
 #include "LinkArguments.h"
 #include "LinkError.h"

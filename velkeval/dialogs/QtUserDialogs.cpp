@@ -7,6 +7,7 @@
 
 #include "QtColours.h"
 #include "QtFileFilter.h"
+#include "frmUSBConfig.h"
 
 namespace velk {
 namespace {
@@ -89,6 +90,13 @@ std::optional<int32_t> QtUserDialogs::ChooseColour(int32_t initial)
     const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent_);
     if (!chosen.isValid()) return std::nullopt;
     return FromQColor(chosen);
+}
+
+std::optional<int> QtUserDialogs::ChooseUsbBoard(const UsbBoardDetector& detect)
+{
+    frmUSBConfig dialog(parent_, detect);
+    dialog.exec();
+    return dialog.chosen();
 }
 
 }  // namespace velk

@@ -19,6 +19,8 @@ public:
     std::optional<std::string> OpenFileName(const FileRequest& request) override;
     std::optional<std::string> SaveFileName(const FileRequest& request) override;
     std::optional<int32_t> ChooseColour(int32_t initial) override;
+    // frmUSBConfig, modal.
+    std::optional<int> ChooseUsbBoard(const UsbBoardDetector& detect) override;
 
 private:
     QWidget* parent_;

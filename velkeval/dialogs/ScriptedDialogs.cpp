@@ -45,4 +45,10 @@ std::optional<int32_t> ScriptedDialogs::ChooseColour(int32_t initial)
     return TakeFront(colours_, "the colour dialog");
 }
 
+std::optional<int> ScriptedDialogs::ChooseUsbBoard(const UsbBoardDetector& detect)
+{
+    usbBoardCalls_.push_back(detect());
+    return TakeFront(usbBoards_, "the USB board selection");
+}
+
 }  // namespace velk

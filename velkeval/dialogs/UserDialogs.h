@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velk {
 
@@ -30,6 +32,17 @@ struct FileRequest {
     bool promptOverwrite = false;  // save: ask before replacing an existing file
 };
 
+// A USB board the selection dialog lists: its number n ("ezusb-" + n) and
+// the firmware it reported.
+struct UsbBoardEntry {
+    int number;
+    std::string firmware;
+
+    bool operator==(const UsbBoardEntry&) const = default;
+};
+// Finds the boards to list; the dialog runs it on opening and on "Detect".
+using UsbBoardDetector = std::function<std::vector<UsbBoardEntry>()>;
+
 // What the program asks of the user through modal dialogs. The window
 // system implements it; tests use ScriptedDialogs.
 class UserDialogs {
@@ -46,6 +59,9 @@ public:
     // A colour (0x00BBGGRR) picked starting from `initial`, or nothing when
     // the user cancels.
     virtual std::optional<int32_t> ChooseColour(int32_t initial) = 0;
+    // The USB board selection: the number of the board chosen with "OK",
+    // or nothing when no entry was selected or the dialog was closed.
+    virtual std::optional<int> ChooseUsbBoard(const UsbBoardDetector& detect) = 0;
 };
 
 }  // namespace velk

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ComPortDevices.h"
+
 namespace velk {
 namespace {
 
@@ -63,6 +65,17 @@ void BuildToolsMenu(QMenuBar& bar, MainMenus& menus)
                       AddEntry(tools, "DE Generation")};
 }
 
+// Each "COM n" entry tells which device it opens on this system.
+void ShowComPortDevices(const MainMenus& menus)
+{
+    menus.mnuOptions[3]->menu()->setToolTipsVisible(true);
+    for (size_t i = 0; i < menus.mnuComPort.size(); ++i) {
+        const QString device = QString::fromStdString(ComPortDevice(static_cast<int16_t>(i + 1)));
+        menus.mnuComPort[i]->setToolTip(device);
+        menus.mnuComPort[i]->setStatusTip(device);
+    }
+}
+
 void BuildOptionsMenu(QMenuBar& bar, MainMenus& menus)
 {
     QMenu& options = *(menus.optionsMenu = bar.addMenu(QStringLiteral("&Options")));
@@ -77,7 +90,8 @@ void BuildOptionsMenu(QMenuBar& bar, MainMenus& menus)
     menus.mnuI2CBus = options.addMenu(QStringLiteral("I2C Bus"));
     menus.mnuOptions[4] = AddCheckEntry(options, "Auto Rewrite");
 
-    // Of the specified links only the parallel one is offered.
+    ShowComPortDevices(menus);
+    // Hidden at design: nothing shows them.
     menus.mnuDevInterface[1]->setVisible(false);
     menus.mnuDevInterface[2]->setVisible(false);
     menus.mnuOptions[3]->setVisible(false);

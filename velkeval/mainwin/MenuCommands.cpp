@@ -197,7 +197,7 @@ void frmAutoControls::mnuToolsClick(int entry)
 {
     switch (entry) {
     case 0:
-        if (!singleReg_) singleReg_ = new frmSingleReg(this, [this] { return CreateLink(); });
+        if (!singleReg_) singleReg_ = new frmSingleReg(this, [this] { return CreateToolLink(); });
         singleReg_->Init(state_.currentDevice.get());
         ShowToolWindow(*singleReg_);
         break;

@@ -20,6 +20,7 @@
 #include "QtColours.h"
 #include "StartUp.h"
 #include "Twips.h"
+#include "USBDevInterface.h"
 #include "WindowCommands.h"
 #include "WindowFont.h"
 
@@ -92,11 +93,13 @@ void frmAutoControls::ReopenLink()
     state_.devInterface = CreateLink();
 }
 
-std::shared_ptr<DevInterface> frmAutoControls::CreateLink()
+std::shared_ptr<DevInterface> frmAutoControls::CreateLink() { return CreateLink(linkOptions()); }
+
+std::shared_ptr<DevInterface> frmAutoControls::CreateLink(const LinkOptions& options)
 {
     // With no device loaded the link opens for an empty address.
     const DeviceRecord device = state_.currentDevice ? *state_.currentDevice : DeviceRecord{};
-    return CreateDevConnection(linkOptions(), device, state_.dialogs, ports(), *i2cSystem_);
+    return CreateDevConnection(options, device, state_.dialogs, ports(), usb_ ? *usb_ : ProcessUsbBus(), *i2cSystem_);
 }
 
 LinkOptions frmAutoControls::linkOptions() const
@@ -104,6 +107,14 @@ LinkOptions frmAutoControls::linkOptions() const
     LinkOptions options = CheckedLinkOptions(menus_);
     options.i2cBus = i2cBus_;
     return options;
+}
+
+std::shared_ptr<DevInterface> frmAutoControls::CreateToolLink()
+{
+    LinkOptions options = linkOptions();
+    if (const auto* usb = dynamic_cast<const USBDevInterface*>(state_.devInterface.get()))
+        options.usbDriverName = usb->driverName();
+    return CreateLink(options);
 }
 
 std::string frmAutoControls::programFolder() const

@@ -44,6 +44,9 @@ public:
     // Links are made on `ports` instead of the process's ports, which are
     // then never opened (tests use a simulated board).
     void setPorts(portio::Ports& ports) { ports_ = &ports; }
+    // Links reach USB boards on `bus` instead of the machine's (tests use a
+    // fake board).
+    void setUsbBus(UsbBus& bus) { usb_ = &bus; }
     // The folder of the default description; the executable's by default.
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
     // Linux I2C buses are reached through `system` and listed from the sysfs
@@ -157,6 +160,10 @@ private:
     // A link of the checked options for the current device (an empty
     // device when none is loaded).
     std::shared_ptr<DevInterface> CreateLink();
+    std::shared_ptr<DevInterface> CreateLink(const LinkOptions& options);
+    // The same for a tool window beside the window's own link: on the USB
+    // board that link uses, without asking for a board again.
+    std::shared_ptr<DevInterface> CreateToolLink();
     void ConnectMenuCommands();
     // Adds entry `deviceEntries_.size()` to both device menus: "None",
     // disabled.
@@ -176,6 +183,7 @@ private:
     bool closeAnswered_ = false;
     MainMenus menus_;
     portio::Ports* ports_ = nullptr;
+    UsbBus* usb_ = nullptr;
     std::string programFolder_;
     I2CDevSystem* i2cSystem_ = &SystemI2CDev();
     std::string sysRoot_ = "/sys";

@@ -2,7 +2,6 @@
 
 #include "BusTrace.h"
 #include "DevConnection.h"
-#include "LinkError.h"
 #include "ScriptedDialogs.h"
 
 using namespace velk;
@@ -42,10 +41,4 @@ TEST_F(Connection, AnAddressOfNineDigitsLeavesTheLinkUnconnected)
     link->WriteByte(1, 1);
     EXPECT_TRUE(recorded.Take().empty());
     EXPECT_TRUE(dialogs.messages().empty());  // Connect fails quietly
-}
-
-TEST_F(Connection, TheSerialAndUsbLinksAreNotAvailableYet)
-{
-    EXPECT_THROW(CreateDevConnection({LinkType::I2CComPort, LptPort::Lpt1}, device, dialogs, recorded.ports), LinkError);
-    EXPECT_THROW(CreateDevConnection({LinkType::USB, LptPort::Lpt1}, device, dialogs, recorded.ports), LinkError);
 }

@@ -210,9 +210,9 @@ TEST(LinuxI2CConnection, CreateDevConnectionOpensTheChosenBusForTheDevice)
     LinkOptions options;
     options.linkType = LinkType::LinuxI2C;
     const DeviceRecord device{"Panel", "10011000", "1001100x"};
-    EXPECT_THROW(CreateDevConnection(options, device, dialogs, ports, bus), LinkError);  // no bus chosen
+    EXPECT_THROW(CreateDevConnection(options, device, dialogs, ports, ProcessUsbBus(), bus), LinkError);  // no bus chosen
     options.i2cBus = 3;
-    const auto link = CreateDevConnection(options, device, dialogs, ports, bus);
+    const auto link = CreateDevConnection(options, device, dialogs, ports, ProcessUsbBus(), bus);
     EXPECT_EQ(link->DevType(), "I2C_LINUX");
     link->WriteByte(1, 2);
     EXPECT_EQ(ports.board().Registers(Chip)[1], 2);

@@ -8,7 +8,10 @@
 #include <QTest>
 
 #include "FakeI2CBus.h"
+#include "FakeUsbBoard.h"
+#include "ScopedEnvironment.h"
 #include "StartedWindow.h"
+#include "frmSingleReg.h"
 
 using namespace velk;
 
@@ -96,13 +99,14 @@ TEST_F(LinkMenus, AnotherLinkTypeReplacesTheLinkAndWithoutOneThePortsStayAsTheyA
 {
     Start();
     const auto parallel = state.devInterface;
-    // The hidden serial entry: that link does not exist, which is reported,
-    // and no link is left.
+    // The hidden serial entry on a COM port without a device: the failed
+    // open is reported, and no link is left.
+    ScopedEnvironment comPorts("VELK_COMPORTS", (dir.file("no-tty") + ",").c_str());
     m.mnuDevInterface[1]->trigger();
     EXPECT_FALSE(parallel->isConnected());
     EXPECT_FALSE(state.devInterface);
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].text, "the serial-port link is not available");
+    EXPECT_NE(dialogs.messages()[0].text.find(dir.file("no-tty")), std::string::npos);
     EXPECT_TRUE(m.mnuDevInterface[1]->isChecked());
     EXPECT_FALSE(m.mnuDevInterface[0]->isChecked());
 
@@ -190,4 +194,32 @@ TEST_F(LinuxI2CMenus, TheBusWordOfTheCommandLineStartsOnTheLinuxI2CLink)
     EXPECT_TRUE(state.devInterface->isConnected());
     EXPECT_EQ(window.windowTitle(), "Default board - First");
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(LinkMenus, TheSingleRegisterWindowUsesTheBoardChosenForTheWindow)
+{
+    Start();
+    FakeUsbBus bus;
+    auto board = bus.Add();
+    window.setUsbBus(bus);
+    dialogs.QueueUsbBoard(0);
+    m.mnuDevInterface[2]->trigger();
+    ASSERT_TRUE(state.devInterface && state.devInterface->isConnected());
+    EXPECT_EQ(state.devInterface->DevType(), "USB");
+
+    window.mnuToolsClick(0);
+    const auto& toolLink = window.singleRegWindow()->link();
+    ASSERT_TRUE(toolLink && toolLink->isConnected());
+    EXPECT_NE(toolLink, state.devInterface);
+    EXPECT_EQ(dialogs.usbBoardCalls().size(), 1u);  // asked once, for the window's own link
+
+    toolLink->WriteByte(0x10, 0x5A);
+    EXPECT_EQ(state.devInterface->ReadByte(0x10), 0x5A);
+    EXPECT_TRUE(dialogs.messages().empty());
+    window.singleRegWindow()->close();
+
+    board->replyCode = 5;  // the board's error byte reaches the user as a communication failure
+    window.cmdLoadClick();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text, "Unable to communicate with the " + state.currentDevice->devName);
 }
