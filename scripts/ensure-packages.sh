@@ -14,7 +14,6 @@ VELK_PACKAGES=(
   umockdev libumockdev-dev pkg-config
   desktop-file-utils appstream lintian dpkg-dev
   sigrok-cli
-  umockdev libumockdev-dev
 )
 
 missing=()
