@@ -182,8 +182,11 @@ void frmAutoControls::mnuNewWinClick(int16_t entry)
     if (entry < 0 || entry >= static_cast<int16_t>(newWindowEntries_.size()))
         throw std::logic_error("no such New Window entry");
     const QAction& chosen = *newWindowEntries_[static_cast<size_t>(entry)];
-    StartProgram("New Window",
-                 NewWindowStart(programPath(), state_.currentFileName, chosen.data().toString().toStdString()));
+    ProgramStart start = NewWindowStart(programPath(), state_.currentFileName, chosen.data().toString().toStdString());
+    // A window on a Linux I2C bus opens the new one on the same bus.
+    if (menus_.mnuDevInterface[LinuxI2CEntry]->isChecked() && i2cBus_ >= 0)
+        start.arguments.insert(start.arguments.end(), {"-i2cbus", std::to_string(i2cBus_)});
+    StartProgram("New Window", start);
 }
 
 void frmAutoControls::StartProgram(const std::string& title, const ProgramStart& start)

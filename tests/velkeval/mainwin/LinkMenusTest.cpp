@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "CommandLine.h"
 #include "FakeI2CBus.h"
 #include "FakeUsbBoard.h"
 #include "ScopedEnvironment.h"
@@ -194,6 +195,22 @@ TEST_F(LinuxI2CMenus, TheBusWordOfTheCommandLineStartsOnTheLinuxI2CLink)
     EXPECT_TRUE(state.devInterface->isConnected());
     EXPECT_EQ(window.windowTitle(), "Default board - First");
     EXPECT_TRUE(dialogs.messages().empty());
+
+    // A new window starts on the same bus.
+    struct : ProcessStarter {
+        std::vector<std::string> arguments;
+        bool StartDetached(const std::string&, const std::vector<std::string>& words) override
+        {
+            arguments = words;
+            return true;
+        }
+    } starter;
+    window.setProcessStarter(starter);
+    window.mnuNewWindow()->actions()[1]->trigger();
+    std::vector<std::string> words = starter.arguments;
+    EXPECT_EQ(TakeProgramWords(words).i2cBus, 4);
+    ASSERT_TRUE(ReadCommandLine(starter.arguments));
+    EXPECT_EQ(ReadCommandLine(starter.arguments)->deviceName, "Second & last");
 }
 
 TEST_F(LinkMenus, TheSingleRegisterWindowUsesTheBoardChosenForTheWindow)
