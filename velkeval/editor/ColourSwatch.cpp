@@ -6,11 +6,6 @@
 #include "UserDialogs.h"
 
 namespace velk {
-namespace {
-
-bool IsSystemColour(int32_t colour) { return (static_cast<uint32_t>(colour) & 0x80000000u) != 0; }
-
-}  // namespace
 
 ColourSwatch::ColourSwatch(const QString& caption, UserDialogs& dialogs, QWidget* parent)
     : QLabel(caption, parent), dialogs_(dialogs)
@@ -24,10 +19,13 @@ ColourSwatch::ColourSwatch(const QString& caption, UserDialogs& dialogs, QWidget
 void ColourSwatch::setColour(int32_t colour)
 {
     colour_ = colour;
+    // The caption in the inverse colour, for a system colour too: a swatch
+    // of the button text colour would otherwise hide its caption black on
+    // black.
+    const QColor shown = ToQColor(colour);
     QPalette look = palette();
-    look.setColor(QPalette::Window, ToQColor(colour));
-    look.setColor(QPalette::WindowText, IsSystemColour(colour) ? QPalette().color(QPalette::WindowText)
-                                                                : ToQColor(colour ^ 0xFFFFFF));
+    look.setColor(QPalette::Window, shown);
+    look.setColor(QPalette::WindowText, QColor::fromRgb(shown.rgb() ^ 0xFFFFFFu));
     setPalette(look);
 }
 

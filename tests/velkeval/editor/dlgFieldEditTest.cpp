@@ -28,6 +28,11 @@ TEST(dlgFieldEditTest, OkStoresTheFieldOnceItsPositionIsFree)
     test::WhenModal([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Field Editor");
         EXPECT_EQ(Item<QLineEdit>(dialog, "txtFieldName").text(), "NewField0");
+        // The system colours of a new field: each swatch's caption stays readable.
+        for (const char* swatch : {"lblForecolor", "lblBackcolor"}) {
+            const QPalette& look = Item<QWidget>(dialog, swatch).palette();
+            EXPECT_NE(look.color(QPalette::WindowText), look.color(QPalette::Window)) << swatch;
+        }
         Retype(dialog, "txtFieldName", "Mode Bits");
         Retype(dialog, "txtRangeUpper", "4");
         Retype(dialog, "txtRangeLower", "3");
