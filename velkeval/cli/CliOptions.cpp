@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "CliErrors.h"
+#include "CommandLine.h"
 #include "CliNumbers.h"
 
 namespace velk::cli {
@@ -82,7 +83,7 @@ void Store(CliOptions& options, const std::string& name, const std::string& valu
         options.link = link;
         options.linkTarget = target;
     } else if (name == "bus") {
-        if (value.empty() || value.size() > 4 || value.find_first_not_of("0123456789") != std::string::npos)
+        if (!IsBusNumber(value))
             throw UsageError("--bus \"" + value + "\" is not a bus number (see velkeval-cli buses)");
         options.i2cBus = std::stoi(value);
     } else if (name == "backend") {

@@ -19,12 +19,12 @@ std::string WithBlanks(std::string_view word)
     return text.append(word);
 }
 
-bool IsBusNumber(const std::string& word)
-{
-    return !word.empty() && word.size() <= 4 && word.find_first_not_of("0123456789") == std::string::npos;
-}
-
 }  // namespace
+
+bool IsBusNumber(std::string_view word)
+{
+    return !word.empty() && word.size() <= 4 && word.find_first_not_of("0123456789") == std::string_view::npos;
+}
 
 ProgramWords TakeProgramWords(std::vector<std::string>& words)
 {

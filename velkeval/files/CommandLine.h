@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velk {
@@ -22,6 +23,9 @@ struct ProgramWords {
     bool help = false;
     bool version = false;
 };
+
+// A Linux I2C bus number as the command lines take it: one to four decimal digits.
+bool IsBusNumber(std::string_view word);
 
 // Takes the program's own words out of the process arguments, so that they
 // never become a file or device name, and returns what they ask for. A
