@@ -9,9 +9,11 @@
 
 namespace velk::test {
 
-// A DescriptionWindow without a display: keeps the caption and the device
-// entries as the two menus would show them, and logs the other calls.
-class RecordingDescriptionWindow : public DescriptionWindow {
+// A DescriptionWindow (or a window interface built on it) without a
+// display: keeps the caption and the device entries as the two menus would
+// show them, and logs the other calls.
+template <class Window>
+class RecordingWindow : public Window {
 public:
     struct Entry {
         std::string caption = "None";
@@ -19,8 +21,8 @@ public:
         bool checked = false;
     };
 
-    RecordingDescriptionWindow() = default;
-    explicit RecordingDescriptionWindow(std::string folder) : folder_(std::move(folder)) {}
+    RecordingWindow() = default;
+    explicit RecordingWindow(std::string folder) : folder_(std::move(folder)) {}
 
     std::vector<Entry> entries{Entry{}};
     std::vector<std::string> log;  // "BuildAddress", "Hide", "Show", "ReapplyMaxHeight", "ReopenLink"
@@ -71,5 +73,7 @@ private:
         return entries[static_cast<size_t>(index)];
     }
 };
+
+using RecordingDescriptionWindow = RecordingWindow<DescriptionWindow>;
 
 }  // namespace velk::test

@@ -77,4 +77,13 @@ Message IndexListTooLongMessage()
     return Exclamation("Invalid Range", Lines("A list can hold at most 32767 entries.", "Please choose a smaller Max."));
 }
 
+// A device is found by its name when it is loaded and when a save puts it
+// back in its file: an empty name or one of another device would lose it.
+Message DeviceNameEmptyMessage() { return Exclamation("Invalid Device Name", "A device must have a name."); }
+
+Message DeviceNameInUseMessage()
+{
+    return Exclamation("Invalid Device Name", "Device name already in use.  Choose a new device name.");
+}
+
 }  // namespace velk

@@ -21,5 +21,7 @@ Message FieldRangeMessage();
 Message DefaultValueMessage();
 Message ReservedFieldControlsMessage();
 Message IndexListTooLongMessage();
+Message DeviceNameEmptyMessage();
+Message DeviceNameInUseMessage();
 
 }  // namespace velk

@@ -35,6 +35,10 @@ ProgramWords TakeProgramWords(std::vector<std::string>& words)
             (words[i] == "--help" ? asked.help : asked.version) = true;
             continue;
         }
+        if (LowerCase(words[i]) == "-full") {
+            asked.full = true;
+            continue;
+        }
         if (LowerCase(words[i]) != "-i2cbus") {
             rest.push_back(words[i]);
             continue;

@@ -22,6 +22,9 @@ struct ProgramWords {
     // "--help" and "--version": answered instead of starting the window.
     bool help = false;
     bool version = false;
+    // "-full" (any letter case): the Edit menu, the description file
+    // commands and the other links' entries stay visible.
+    bool full = false;
 };
 
 // A Linux I2C bus number as the command lines take it: one to four decimal digits.

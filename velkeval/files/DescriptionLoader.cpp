@@ -6,13 +6,18 @@
 
 namespace velk {
 
+void ClearWindow(ProgramState& state, DescriptionWindow& window)
+{
+    ClearAll(state);
+    window.ClearEditModeAndLoadOnChange();
+}
+
 void ParseFile(ProgramState& state, DescriptionWindow& window, const std::string& fileName,
                const std::string& deviceName)
 {
     state.currentFileName = fileName;
     RegisterViewHidden hidden(window);
-    ClearAll(state);
-    window.UncheckLoadOnChange();
+    ClearWindow(state, window);
     for (int16_t entry = static_cast<int16_t>(state.deviceCount - 1); entry >= 1; --entry)
         window.removeDeviceEntry(entry);
     state.selectedDeviceName = deviceName;

@@ -7,6 +7,10 @@
 
 namespace velk {
 
+// ClearAll with the window's share: edit mode left and "Load Register On
+// Change" un-checked.
+void ClearWindow(ProgramState& state, DescriptionWindow& window);
+
 // Loads device `deviceName` (empty: the first device) of description
 // `fileName` into a cleared model and window, fills the device menus with
 // every device of the file, re-applies the page height and re-creates the

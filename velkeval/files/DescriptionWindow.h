@@ -29,10 +29,11 @@ public:
     virtual void BuildAddress() = 0;
     // Hides or shows the register view while it is rebuilt.
     virtual void setRegisterViewVisible(bool visible) = 0;
-    // The window's share of clearing before a load: "Load Register On
-    // Change" un-checked, as ClearAll clears loadOnChange. A window without
-    // that box has nothing to do.
-    virtual void UncheckLoadOnChange() {}
+    // The window's share of clearing (ClearWindow): edit mode left as the
+    // "Edit Mode" command leaves it, and "Load Register On Change"
+    // un-checked, as ClearAll clears loadOnChange. A window without them has
+    // nothing to do.
+    virtual void ClearEditModeAndLoadOnChange() {}
     // Runs the checked "Max Height" entry's command again (re-layout).
     virtual void ReapplyMaxHeight() = 0;
     // Disconnects an open link and creates the one the options select

@@ -19,6 +19,8 @@ public:
     virtual std::string SpinnerText(WidgetId textBox, const std::string& tag, int position) = 0;
     // Whether a value box showing text may lose the focus.
     virtual bool ValueBoxMayLeave(WidgetId id, const std::string& text) = 0;
+    // A label with that tag was clicked.
+    virtual void LabelClicked(WidgetId id, const std::string& tag) = 0;
 };
 
 }  // namespace velk

@@ -1,5 +1,7 @@
 #include "ControlEvents.h"
 
+#include "EditCommands.h"
+
 #include <optional>
 
 #include "ControlType.h"
@@ -77,5 +79,7 @@ bool ControlEvents::ValueBoxMayLeave(WidgetId, const std::string& text)
     state_.dialogs.Beep();
     return false;
 }
+
+void ControlEvents::LabelClicked(WidgetId, const std::string& tag) { GroupLabelClicked(state_, tag); }
 
 }  // namespace velk

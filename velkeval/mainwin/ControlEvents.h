@@ -18,6 +18,8 @@ public:
     // A value box may be left only while it reads as a byte (0 to 255, in
     // decimal); otherwise the user hears a beep.
     bool ValueBoxMayLeave(WidgetId id, const std::string& text) override;
+    // In edit mode a click on a group's label selects the group.
+    void LabelClicked(WidgetId id, const std::string& tag) override;
 
 private:
     ProgramState& state_;

@@ -76,6 +76,11 @@ void ShowComPortDevices(const MainMenus& menus)
     }
 }
 
+std::array<QAction*, 4> HiddenAtDesign(const MainMenus& menus)
+{
+    return {menus.mnuDevInterface[1], menus.mnuDevInterface[2], menus.mnuOptions[3], menus.autoRewrite()};
+}
+
 void BuildOptionsMenu(QMenuBar& bar, MainMenus& menus)
 {
     QMenu& options = *(menus.optionsMenu = bar.addMenu(QStringLiteral("&Options")));
@@ -91,11 +96,8 @@ void BuildOptionsMenu(QMenuBar& bar, MainMenus& menus)
     menus.mnuOptions[4] = AddCheckEntry(options, "Auto Rewrite");
 
     ShowComPortDevices(menus);
-    // Hidden at design: nothing shows them.
-    menus.mnuDevInterface[1]->setVisible(false);
-    menus.mnuDevInterface[2]->setVisible(false);
-    menus.mnuOptions[3]->setVisible(false);
-    menus.autoRewrite()->setVisible(false);
+    // Hidden at design; only "-full" shows them.
+    for (QAction* entry : HiddenAtDesign(menus)) entry->setVisible(false);
 }
 
 }  // namespace
@@ -134,6 +136,11 @@ void HideLayoutEditorMenus(const MainMenus& menus)
         entry->setVisible(false);
         entry->setEnabled(false);
     }
+}
+
+void ShowHiddenMenus(const MainMenus& menus)
+{
+    for (QAction* entry : HiddenAtDesign(menus)) entry->setVisible(true);
 }
 
 void CheckOnly(std::span<QAction* const> entries, size_t entry)

@@ -46,7 +46,8 @@ struct MainMenus {
 
 // Adds every menu to `bar` with its captions and shortcuts, in its state at
 // design: the serial and USB link entries, the "Comm Port" submenu and
-// "Auto Rewrite" hidden for good, and the defaults below applied. No entry
+// "Auto Rewrite" hidden (only "-full" shows them), and the defaults below
+// applied. No entry
 // has a command yet.
 MainMenus BuildMenus(QMenuBar& bar);
 
@@ -59,6 +60,9 @@ void SetDefaultLinkOptions(const MainMenus& menus);
 // Hides and disables the Edit menu and the three description file entries;
 // nothing shows them again.
 void HideLayoutEditorMenus(const MainMenus& menus);
+// Shows what the design hides: the serial and USB link entries, the "Comm
+// Port" submenu and "Auto Rewrite" (the "-full" command-line word).
+void ShowHiddenMenus(const MainMenus& menus);
 
 // Makes `entry` the only checked one of `entries`.
 void CheckOnly(std::span<QAction* const> entries, size_t entry);

@@ -9,6 +9,7 @@
 #include "DescriptionCommands.h"
 #include "DescriptionLoader.h"
 #include "DescriptionSaver.h"
+#include "EditCommands.h"
 #include "EventReport.h"
 #include "I2CBuses.h"
 #include "NewWindowCommand.h"
@@ -58,6 +59,7 @@ void OnEachChosen(QObject* context, const std::array<QAction*, N>& entries, Comm
 void frmAutoControls::ConnectMenuCommands()
 {
     OnEachChosen(this, menus_.mnuFile, [this](int entry) { mnuFileClick(entry); });
+    OnEachChosen(this, menus_.mnuEdit, [this](int entry) { doEditClick(entry); });
     OnEachChosen(this, menus_.mnuTools, [this](int entry) { mnuToolsClick(entry); });
     OnEachChosen(this, menus_.mnuMaxHeight, [this](int entry) { mnuMaxHeightClick(entry); });
     OnEachChosen(this, menus_.mnuDevInterface, [this](int entry) { mnuDevInterfaceClick(entry); });
@@ -166,10 +168,13 @@ void frmAutoControls::mnuDeviceClick(int16_t entry)
     if (!QuerySaveChanges(state_, *this, TodayShortDate())) return;
     QAction* chosen = DeviceEntry(entry);
     if (chosen->isChecked()) return;
+    const bool wasEditing = state_.editMode;
     for (QAction* device : deviceEntries_) device->setChecked(false);
     chosen->setChecked(true);
     const std::string name = chosen->data().toString().toStdString();
     ReportFailures(state_.dialogs, [&] { ParseFile(state_, *this, state_.currentFileName, name); });
+    // The load left edit mode; the new device is edited too.
+    if (wasEditing) doEditClick(EditModeToggle);
 }
 
 std::string frmAutoControls::programPath() const
@@ -186,6 +191,7 @@ void frmAutoControls::mnuNewWinClick(int16_t entry)
     // A window on a Linux I2C bus opens the new one on the same bus.
     if (menus_.mnuDevInterface[LinuxI2CEntry]->isChecked() && i2cBus_ >= 0)
         start.arguments.insert(start.arguments.end(), {"-i2cbus", std::to_string(i2cBus_)});
+    if (fullMenus_) start.arguments.push_back("-full");
     StartProgram("New Window", start);
 }
 

@@ -47,8 +47,8 @@ int PageWidget::TextFlags(WidgetArray array, int16_t justify)
     return static_cast<int>(horizontal | Qt::AlignTop) | Qt::TextWordWrap;
 }
 
-PageWidget::PageWidget(QWidget* parent, ElementTable& elements, BitClicked bitClicked)
-    : QWidget(parent), elements_(elements), bitClicked_(std::move(bitClicked))
+PageWidget::PageWidget(QWidget* parent, ElementTable& elements, ItemClicked itemClicked)
+    : QWidget(parent), elements_(elements), itemClicked_(std::move(itemClicked))
 {
 }
 
@@ -125,8 +125,8 @@ void PageWidget::mouseReleaseEvent(QMouseEvent* event)
     const auto pressed = pressed_;
     pressed_.reset();
     if (event->button() == Qt::LeftButton && pressed && pressed == ItemAt(event->position().toPoint()) &&
-        pressed->array == WidgetArray::txtBit)
-        bitClicked_(*pressed);
+        (pressed->array == WidgetArray::txtBit || pressed->array == WidgetArray::labels))
+        itemClicked_(*pressed);
     QWidget::mouseReleaseEvent(event);
 }
 

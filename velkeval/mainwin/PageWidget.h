@@ -12,12 +12,12 @@ namespace velk {
 
 // One page of the register view. Its real widgets are child widgets; its
 // bit boxes, labels and lines are drawn here from a compact list, and a
-// click on a drawn bit box is reported as the label would report it.
+// click on a drawn bit box or label is reported as the label would report it.
 class PageWidget : public QWidget {
 public:
-    using BitClicked = std::function<void(WidgetId)>;
+    using ItemClicked = std::function<void(WidgetId)>;
 
-    PageWidget(QWidget* parent, ElementTable& elements, BitClicked bitClicked);
+    PageWidget(QWidget* parent, ElementTable& elements, ItemClicked itemClicked);
 
     // Puts a drawn element on this page's list, or takes it off.
     void AddItem(WidgetId id);
@@ -42,7 +42,7 @@ protected:
 
 private:
     ElementTable& elements_;
-    BitClicked bitClicked_;
+    ItemClicked itemClicked_;
     std::vector<WidgetId> items_;
     std::optional<WidgetId> pressed_;
 };

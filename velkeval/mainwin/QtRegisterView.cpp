@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -18,6 +19,25 @@
 
 namespace velk {
 namespace {
+
+// The selection mark of edit mode: a frame drawn over the page, letting
+// every click through to what lies under it.
+class SelectionMarkWidget : public QWidget {
+public:
+    explicit SelectionMarkWidget(QWidget* parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 0, 255), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+};
 
 enum class RealKind { TextBox, UpDownBox, List, Display, ScrollBar };
 
@@ -61,7 +81,8 @@ QtRegisterView::QtRegisterView(const WindowFurniture& furniture, ControlEventSin
       tabs_(*furniture.tabs),
       frameScroll_(*furniture.frameScroll),
       sink_(sink),
-      fitWindowHeight_(std::move(fitWindowHeight))
+      fitWindowHeight_(std::move(fitWindowHeight)),
+      selection_(new SelectionMarkWidget(&templateHolder_))
 {
     for (size_t a = 0; a < WidgetArrayCount; ++a) {
         const WidgetId id{static_cast<WidgetArray>(a), 0};
@@ -451,9 +472,10 @@ void QtRegisterView::setLineEnds(WidgetId id, int16_t x1, int16_t y1, int16_t x2
 void QtRegisterView::addPage(int16_t pageNumber, const std::string& tabKey, const std::string& tabCaption)
 {
     if (static_cast<size_t>(pageNumber) != pages_.size() + 1) throw ModelError("Pages are added in order");
-    auto* frame = new PageWidget(&clipFrame_, elements_, [this](WidgetId bit) {
-        // A click flips the caption; anything but "1" becomes "1".
-        setText(bit, elements_.at(bit).text == "1" ? "0" : "1");
+    auto* frame = new PageWidget(&clipFrame_, elements_, [this](WidgetId item) {
+        if (item.array == WidgetArray::labels) return sink_.LabelClicked(item, elements_.at(item).tag);
+        // A click flips a bit box's caption; anything but "1" becomes "1".
+        setText(item, elements_.at(item).text == "1" ? "0" : "1");
     });
     // A new page takes the place and size of page 1.
     pageGeometry_.push_back(pages_.empty() ? PageGeometry{0, static_cast<int16_t>(layout.maxPageHeight + 20)}
@@ -509,6 +531,7 @@ void QtRegisterView::removeLastPage()
         if (elements_.at(templ).page == last) Park(templ);
     }
     PageWidget* frame = pages_.back();
+    if (selection_->parentWidget() == frame) hideSelection(0);
     if (!frame->items().empty() || !frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
         throw ModelError("Page " + std::to_string(last) + " still holds widgets");
     pages_.pop_back();
@@ -594,6 +617,22 @@ std::string QtRegisterView::shownText(WidgetId id)
     if (auto* list = qobject_cast<QComboBox*>(element.widget)) return list->currentText().toStdString();
     if (auto* bar = qobject_cast<QScrollBar*>(element.widget)) return std::to_string(bar->value());
     return {};
+}
+
+void QtRegisterView::showSelection(int16_t pageNumber, int16_t left, int16_t top, int16_t width, int16_t height)
+{
+    QWidget& frame = page(pageNumber);
+    if (selection_->parentWidget() != &frame) selection_->setParent(&frame);
+    selection_->setGeometry(TwipsRect(left, top, width, height));
+    selection_->show();
+    selection_->raise();
+}
+
+void QtRegisterView::hideSelection(int16_t pageNumber)
+{
+    selection_->hide();
+    QWidget& holder = Container(pageNumber);
+    if (selection_->parentWidget() != &holder) selection_->setParent(&holder);
 }
 
 }  // namespace velk

@@ -83,6 +83,10 @@ public:
     void setPageTop(int16_t page, int16_t top) override;
     void fitWindowHeight() override { fitWindowHeight_(); }
     void restoreTemplates() override;
+    void showSelection(int16_t page, int16_t left, int16_t top, int16_t width, int16_t height) override;
+    void hideSelection(int16_t page) override;
+    // The selection mark (rectSelect): a frame drawn over its page.
+    QWidget* selectionMark() const { return selection_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -123,6 +127,7 @@ private:
     ControlEventSink& sink_;
     std::function<void()> fitWindowHeight_;
     ElementTable elements_;
+    QWidget* selection_;
     std::vector<PageWidget*> pages_;  // pages_[0] is page 1
     std::vector<PageGeometry> pageGeometry_;
     int16_t clipHeight_ = 0;

@@ -15,6 +15,7 @@
 #include "DescriptionSaver.h"
 #include "CommandLine.h"
 #include "DevInterface.h"
+#include "EditCommands.h"
 #include "EventReport.h"
 #include "PortAccess.h"
 #include "QtColours.h"
@@ -70,12 +71,15 @@ void frmAutoControls::FormLoad(const std::vector<std::string>& arguments)
     furniture_.chkAutoLoad->setChecked(false);
     SetDefaultLinkOptions(menus_);
     std::vector<std::string> words = arguments;
-    if (const auto bus = TakeProgramWords(words).i2cBus) {
-        i2cBus_ = *bus;
+    const ProgramWords asked = TakeProgramWords(words);
+    if (asked.i2cBus) {
+        i2cBus_ = *asked.i2cBus;
         CheckOnly(menus_.mnuDevInterface, LinuxI2CEntry);
     }
+    fullMenus_ = asked.full;
+    if (fullMenus_) ShowHiddenMenus(menus_);
     ReportFailures(state_.dialogs, [&] { StartUp(state_, *this, arguments); });
-    HideLayoutEditorMenus(menus_);
+    if (!fullMenus_) HideLayoutEditorMenus(menus_);
 }
 
 std::string frmAutoControls::caption() const { return windowTitle().toStdString(); }
@@ -175,7 +179,13 @@ void frmAutoControls::timer1Tick()
     inTimerTick_ = false;
 }
 
-void frmAutoControls::UncheckLoadOnChange() { furniture_.chkAutoLoad->setChecked(false); }
+void frmAutoControls::ClearEditModeAndLoadOnChange()
+{
+    // Checked first, the "Edit Mode" command always switches edit mode off.
+    setEditModeChecked(true);
+    doEditClick(EditModeToggle);
+    furniture_.chkAutoLoad->setChecked(false);
+}
 
 void frmAutoControls::DoResize()
 {

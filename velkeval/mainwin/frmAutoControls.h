@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "ControlEvents.h"
-#include "DescriptionWindow.h"
+#include "EditWindow.h"
 #include "DevConnection.h"
 #include "MainMenus.h"
 #include "ProcessStarter.h"
@@ -23,6 +23,7 @@ class QMenu;
 namespace velk {
 
 class frmCalculator;
+class frmEditTools;
 class frmSingleReg;
 
 // The main window: the device address, the Read and Load buttons, the
@@ -30,7 +31,7 @@ class frmSingleReg;
 // below them, and the menu bar with its commands; the loader fills the
 // "&Device" and "&New Window" menus. It owns the program state of its
 // process.
-class frmAutoControls : public QMainWindow, public DescriptionWindow {
+class frmAutoControls : public QMainWindow, public EditWindow {
 public:
     explicit frmAutoControls(UserDialogs& dialogs);
 
@@ -38,7 +39,9 @@ public:
     // ports), the menu and option defaults ("Tall", "Load Register On
     // Change" off, the parallel link on "LPT 1"), the start-up sequence with
     // the command line `arguments` (the words after the program name), and
-    // last the layout editor's menus hidden.
+    // last the layout editor's menus hidden, unless the command line has
+    // "-full": then they, the other links' entries and "Auto Rewrite" stay
+    // visible.
     void FormLoad(const std::vector<std::string>& arguments);
 
     // Links are made on `ports` instead of the process's ports, which are
@@ -75,7 +78,25 @@ public:
     void setDeviceEntry(int16_t index, const std::string& caption, bool enabled) override;
     void checkDeviceEntry(int16_t index, bool checked) override;
     void setRegisterViewVisible(bool visible) override;
-    void UncheckLoadOnChange() override;
+    void ClearEditModeAndLoadOnChange() override;
+
+    // EditWindow: the "Edit Mode" entry and the entries after it, the edit
+    // tools window, the clipping frame, the device entries and the editors.
+    bool editModeChecked() const override;
+    void setEditModeChecked(bool checked) override;
+    void setEditCommandsEnabled(bool enabled) override;
+    void setEditToolsVisible(bool visible) override;
+    void setClipFrameVisible(bool visible) override;
+    std::string deviceEntryCaption(int16_t index) const override;
+    bool deviceEntryChecked(int16_t index) const override;
+    void RunGroupEditor() override;
+    bool RunDeviceProperties() override;
+
+    // Edit command `number` (Edit menu entry, edit tools button + 1); a
+    // failure is reported.
+    void doEditClick(int number);
+    // The edit tools window once edit mode has shown it, else null.
+    frmEditTools* editTools() const { return editTools_; }
     void ReopenLink() override;
     std::string programFolder() const override;
 
@@ -194,6 +215,8 @@ private:
     // the window.
     frmSingleReg* singleReg_ = nullptr;
     frmCalculator* calculator_ = nullptr;
+    frmEditTools* editTools_ = nullptr;  // made when edit mode is first switched on
+    bool fullMenus_ = false;             // "-full": nothing hidden, passed on to new windows
     // Entry i of both menus (entry 0 always exists).
     std::vector<QAction*> deviceEntries_;
     std::vector<QAction*> newWindowEntries_;

@@ -23,6 +23,18 @@ public:
         items_.Add(group, key, key.empty() ? std::string_view{} : before);
         return group;
     }
+    // Adds group under key (none when empty) at position 1 .. count() + 1.
+    void Insert(GroupPtr group, std::string_view key, int position) { items_.Insert(std::move(group), key, position); }
+    // The position of group in the collection, 0 when it is not there.
+    int PositionOf(const Group& group) const
+    {
+        int position = 1;
+        for (const auto& item : items_) {
+            if (item.get() == &group) return position;
+            ++position;
+        }
+        return 0;
+    }
     GroupPtr Item(int position) const { return items_.Get(position); }
     GroupPtr Item(std::string_view key) const { return items_.Get(key); }
     int count() const { return items_.count(); }

@@ -45,7 +45,7 @@ void Group::PlaceBand(ProgramState& state, bool rebuild)
             if (frame > layout.pageCount()) view.AddFrame();
             y = 0;
         }
-        ReflowPages(state, Checked16(y + static_cast<long long>(height), "band bottom"), frame, groupName);
+        ReflowPages(state, Checked16(y + static_cast<long long>(height), "band bottom"), frame, this);
     } else {
         if (BandStartsNewPage(layout.runningTop, height, layout.maxPageHeight)) view.AddFrame();
         y = layout.runningTop;

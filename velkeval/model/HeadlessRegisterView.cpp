@@ -218,7 +218,23 @@ void HeadlessRegisterView::removeLastPage()
     Record("removeLastPage");
     if (pages_.size() <= 1) throw ModelError("Page 1 cannot be removed");
     if (selectedTab_ == static_cast<int>(pages_.size())) throw ModelError("The page shown cannot be removed");
+    if (selection_.page == static_cast<int>(pages_.size())) selection_ = SelectionMark{};
     pages_.pop_back();
+}
+
+void HeadlessRegisterView::showSelection(int16_t page, int16_t left, int16_t top, int16_t width, int16_t height)
+{
+    Record("showSelection " + std::to_string(page));
+    PageAt(page);
+    selection_ = SelectionMark{page, true, left, top, width, height};
+}
+
+void HeadlessRegisterView::hideSelection(int16_t page)
+{
+    Record("hideSelection " + std::to_string(page));
+    if (page != 0) PageAt(page);
+    selection_.page = page;
+    selection_.visible = false;
 }
 
 void HeadlessRegisterView::setTabCaption(int16_t page, const std::string& caption)

@@ -55,6 +55,7 @@ public:
     int16_t selectedTab() const { return selectedTab_; }
     // How often the model asked to fit the window height to the content.
     int fitWindowHeightCount() const { return fitWindowHeightCount_; }
+    const SelectionMark& selection() const { return selection_; }
 
     const std::vector<std::string>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
@@ -96,6 +97,8 @@ public:
     void setPageTop(int16_t page, int16_t top) override;
     void fitWindowHeight() override;
     void restoreTemplates() override;
+    void showSelection(int16_t page, int16_t left, int16_t top, int16_t width, int16_t height) override;
+    void hideSelection(int16_t page) override;
 
 private:
     // Element 0 of an array as the window starts with it.
@@ -111,6 +114,7 @@ private:
     std::vector<Page> pages_;
     int16_t selectedTab_ = 1;
     int fitWindowHeightCount_ = 0;
+    SelectionMark selection_;
     bool recording_ = true;
     std::vector<std::string> calls_;
 };

@@ -47,15 +47,21 @@ public:
     // `before` when that is not empty, else at the end.
     void Add(T item, std::string_view key = {}, std::string_view before = {})
     {
+        Insert(std::move(item), key, before.empty() ? count() + 1 : PositionOf(before));
+    }
+    // Adds item under key (no key when empty) at 1-based position, from 1
+    // to count() + 1 (the end).
+    void Insert(T item, std::string_view key, int position)
+    {
         std::string folded = LowerCase(key);
         if (!folded.empty() && byKey_.count(folded))
             throw ModelError("This key is already associated with an element of this collection: \"" +
                              std::string(key) + "\"");
-        auto where = entries_.end();
-        if (!before.empty())
-            where = entries_.begin() + (PositionOf(before) - 1);
+        if (position < 1 || position > count() + 1)
+            throw ModelError("No position " + std::to_string(position) + " to insert at in a collection of " +
+                             std::to_string(count()));
         if (!folded.empty()) byKey_.emplace(folded, item);
-        entries_.insert(where, Entry{std::move(item), std::move(folded)});
+        entries_.insert(entries_.begin() + (position - 1), Entry{std::move(item), std::move(folded)});
     }
 
     int count() const { return static_cast<int>(entries_.size()); }

@@ -17,7 +17,7 @@ void CompletePageCaption(RegisterView& view, int16_t page)
     view.SetTabCaption(page, caption);
 }
 
-void ReflowPages(ProgramState& state, int16_t runningTop, int16_t page, std::string_view groupName)
+void ReflowPages(ProgramState& state, int16_t runningTop, int16_t page, const Group* after)
 {
     RegisterView& view = state.view;
     PageLayout& layout = view.layout;
@@ -25,12 +25,12 @@ void ReflowPages(ProgramState& state, int16_t runningTop, int16_t page, std::str
     for (int16_t p = page; p <= layout.pageCount(); ++p) layout.pageBottom(p) = 0;
     layout.pageBottom(page) = Checked16(runningTop + 20LL, "page bottom");
 
-    bool after = groupName.empty();
+    bool reached = after == nullptr;
     for (const auto& group : state.allGroups) {
-        if (after)
+        if (reached)
             group->incrY(state, runningTop, page);
         else
-            after = group->groupName == groupName;
+            reached = group.get() == after;
     }
     CompletePageCaption(view, page);
     while (layout.pageCount() > 1 && layout.pageBottom(layout.pageCount()) == 0) view.RemoveLastPage();

@@ -90,6 +90,15 @@ private:
     std::vector<PageState> pages_{PageState{}, PageState{0, "Tab1", {}}};  // element 0 unused: pages count from 1
 };
 
+// The selection mark of edit mode: a rectangle drawn on a page over the
+// selected group's band, or hidden.
+struct SelectionMark {
+    int16_t page = 0;  // 0: parked on the main window itself
+    bool visible = false;
+    int16_t left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const SelectionMark&) const = default;
+};
+
 // What the model asks of the window: the main window operations, whose
 // rules live here so every view follows them alike, and simple per-widget
 // operations the concrete view carries out on its widgets. Lengths are twips.
@@ -172,6 +181,11 @@ public:
     // Puts every template element 0 (spinners included) back on the main
     // window itself and hides it.
     virtual void restoreTemplates() = 0;
+    // Draws the selection mark on page, over everything on it, or hides it
+    // and puts it on page (0: the main window). A page that is removed
+    // takes the mark back to the main window.
+    virtual void showSelection(int16_t page, int16_t left, int16_t top, int16_t width, int16_t height) = 0;
+    virtual void hideSelection(int16_t page) = 0;
 
 private:
     // The next free element of an array, counted on (an overflow past 32767).

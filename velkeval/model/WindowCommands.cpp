@@ -60,8 +60,9 @@ void ApplyMaxPageHeight(ProgramState& state, int16_t height)
         const std::string& firstAddress = state.allGroups.Item(1)->address;
         view.SetTabCaption(1, firstAddress);
         view.layout.setTabTag(1, firstAddress);
-        ReflowPages(state, 0, 1, {});
+        ReflowPages(state, 0, 1, nullptr);
     }
+    view.hideSelection(1);
     state.currentGroup = nullptr;
 }
 

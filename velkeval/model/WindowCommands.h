@@ -30,7 +30,8 @@ inline constexpr std::array<int16_t, 4> MaxHeightChoices{3000, 6000, 9000, 30000
 
 // The page height command: maxPageHeight := height, every page back to the
 // top, and the whole view laid out again from the first group on page 1
-// (tabs captioned by address ranges); currentGroup none.
+// (tabs captioned by address ranges); the selection mark hidden on page 1
+// and currentGroup none.
 void ApplyMaxPageHeight(ProgramState& state, int16_t height);
 
 // Discards the loaded model and its widgets: every group destroyed and

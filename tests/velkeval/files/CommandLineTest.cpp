@@ -45,17 +45,21 @@ TEST(CommandLine, SpcMarksStandForBlanksAndArgumentsAreNotSplitAgain)
 
 TEST(CommandLine, TheProgramsOwnWordsAreTakenOutBeforeOpenIsRead)
 {
-    // "-open -i2cbus 2 board.xml Scaler": the bus word would otherwise be the file.
-    Words words{"-open", "-I2CBUS", "2", "board.xml", "Scaler", "-i2cbus", "x"};
+    // "-open -i2cbus 2 -Full board.xml Scaler": the words would otherwise be the file.
+    Words words{"-open", "-I2CBUS", "2", "-Full", "board.xml", "Scaler", "-i2cbus", "x"};
     const auto request = ReadCommandLine(words);
     ASSERT_TRUE(request);
     EXPECT_EQ(request->fileName, "board.xml");
     EXPECT_EQ(request->deviceName, "Scaler");
 
-    EXPECT_EQ(TakeProgramWords(words).i2cBus, 2);
+    const ProgramWords asked = TakeProgramWords(words);
+    EXPECT_EQ(asked.i2cBus, 2);
+    EXPECT_TRUE(asked.full);
     EXPECT_EQ(words, (Words{"-open", "board.xml", "Scaler", "x"}));  // a value that is no bus number stays
     Words without{"-open", "a.xml", "A"};
-    EXPECT_FALSE(TakeProgramWords(without).i2cBus);
+    const ProgramWords none = TakeProgramWords(without);
+    EXPECT_FALSE(none.i2cBus);
+    EXPECT_FALSE(none.full);
     EXPECT_EQ(without.size(), 3u);
 }
 

@@ -20,16 +20,6 @@ using namespace velk;
 
 namespace {
 
-// Records what would be started and starts nothing.
-struct RecordingStarter : ProcessStarter {
-    std::vector<ProgramStart> started;
-    bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) override
-    {
-        started.push_back({program, arguments});
-        return true;
-    }
-};
-
 struct MenuPrograms : StartedWindow {
     std::string syncdelay = programFolder + "/syncdelay";
 

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "ProcessStarter.h"
 #include "WindowOnBoard.h"
 
 class QMenu;
@@ -20,6 +21,16 @@ struct StartedWindow : WindowOnBoard {
     // Writes `description` as the default description (none when empty)
     // and runs the window's load with the command line `arguments`.
     void Start(const std::string& description = TwoDevices, const std::vector<std::string>& arguments = {});
+};
+
+// Records what would be started and starts nothing.
+struct RecordingStarter : velk::ProcessStarter {
+    std::vector<velk::ProgramStart> started;
+    bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) override
+    {
+        started.push_back({program, arguments});
+        return true;
+    }
 };
 
 // The captions of a menu's entries.

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "ControlType.h"
+#include "DescriptionLoader.h"
 #include "LinkError.h"
 #include "QtColours.h"
 #include "Twips.h"
@@ -155,7 +156,7 @@ TEST_F(WindowOnBoard, ClearAllLeavesOneEmptyPageAndTheTemplates)
     ConnectDevice();
     for (int i = 0; i < 6; ++i) AddGroup(state, FourFieldRegister("R" + std::to_string(i), std::to_string(10 + 4 * i)));
     window.mnuMaxHeightClick(0);
-    ClearAll(state);
+    ClearWindow(state, window);
     EXPECT_EQ(window.furniture().tabs->count(), 1);
     EXPECT_EQ(window.furniture().tabs->tabText(0), "Tab1");
     EXPECT_TRUE(view.page(1).items().empty());

@@ -133,5 +133,5 @@ TEST_F(WindowCommands, ThePageHeightCommandWithoutGroupsOnlyResetsThePages)
     view.clearCalls();
     ApplyMaxPageHeight(state, 6000);
     EXPECT_EQ(view.layout.maxPageHeight, 6000);
-    EXPECT_EQ(view.calls(), (std::vector<std::string>{"setPageTop 1 0"}));
+    EXPECT_EQ(view.calls(), (std::vector<std::string>{"setPageTop 1 0", "hideSelection 1"}));
 }

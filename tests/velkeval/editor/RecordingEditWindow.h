@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+
+#include "EditWindow.h"
+#include "RecordingDescriptionWindow.h"
+
+namespace velk::test {
+
+// An EditWindow without a display: the edit entries, the tool window and
+// the clipping frame are flags; the dialogs run the given functions. The
+// window's share of clearing leaves edit mode as the window does.
+class RecordingEditWindow : public RecordingWindow<EditWindow> {
+public:
+    bool editModeEntry = false;
+    bool editCommandsEnabled = false;
+    bool editToolsVisible = false;
+    bool clipFrameVisible = true;
+    int clipFrameHidings = 0;
+    std::function<void()> groupEditor = [] {};
+    std::function<bool()> deviceProperties = [] { return false; };
+    std::function<void()> leaveEditMode = [] {};
+
+    bool editModeChecked() const override { return editModeEntry; }
+    void setEditModeChecked(bool checked) override { editModeEntry = checked; }
+    void setEditCommandsEnabled(bool enabled) override { editCommandsEnabled = enabled; }
+    void setEditToolsVisible(bool visible) override { editToolsVisible = visible; }
+    void setClipFrameVisible(bool visible) override
+    {
+        clipFrameVisible = visible;
+        if (!visible) ++clipFrameHidings;
+    }
+    std::string deviceEntryCaption(int16_t index) const override { return entries.at(static_cast<size_t>(index)).caption; }
+    bool deviceEntryChecked(int16_t index) const override { return entries.at(static_cast<size_t>(index)).checked; }
+    void RunGroupEditor() override { groupEditor(); }
+    bool RunDeviceProperties() override { return deviceProperties(); }
+    void ClearEditModeAndLoadOnChange() override { leaveEditMode(); }
+};
+
+}  // namespace velk::test

@@ -1,0 +1,137 @@
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include "ControlType.h"
+#include "DescriptionLoader.h"
+#include "DialogDriver.h"
+#include "EditCommands.h"
+#include "HeadlessRegisterView.h"
+#include "ModalScript.h"
+#include "RecordingDescriptionWindow.h"
+#include "StartedWindow.h"
+#include "Twips.h"
+#include "frmEditTools.h"
+
+using namespace velk;
+using test::Click;
+using test::Retype;
+
+namespace {
+
+struct EditModeWindow : StartedWindow {
+    void StartFull()
+    {
+        Start(TwoDevices, {"-FULL"});
+        window.show();
+    }
+    void Command(int number) { window.menus().mnuEdit[static_cast<size_t>(number)]->trigger(); }
+    // The group's address label, a drawn label tagged with its key.
+    std::shared_ptr<ControlRecord> AddressLabel(const Group& group) { return Control(group.controls, ControlType::Label); }
+};
+
+TEST_F(EditModeWindow, FullKeepsWhatTheDesignHidesAndIsPassedOn)
+{
+    RecordingStarter starter;
+    window.setProcessStarter(starter);
+    StartFull();
+    const MainMenus& menus = window.menus();
+    for (QAction* entry : {menus.editMenu->menuAction(), menus.mnuFile[2], menus.mnuFile[3], menus.mnuFile[4],
+                           menus.mnuDevInterface[1], menus.mnuDevInterface[2], menus.mnuOptions[3], menus.autoRewrite()})
+        EXPECT_TRUE(entry->isVisible() && entry->isEnabled()) << entry->text().toStdString();
+    for (size_t i = 1; i < menus.mnuEdit.size(); ++i) EXPECT_FALSE(menus.mnuEdit[i]->isEnabled());
+
+    window.mnuNewWindow()->actions()[1]->trigger();
+    ASSERT_EQ(starter.started.size(), 1u);
+    EXPECT_EQ(starter.started[0].arguments.back(), "-full");
+}
+
+TEST_F(EditModeWindow, ALabelClickInEditModeSelectsItsGroupBesideTheToolWindow)
+{
+    StartFull();
+    const auto group = state.allGroups.Item(1);
+    ClickDrawn(*AddressLabel(*group));
+    EXPECT_EQ(state.currentGroup, nullptr);  // not in edit mode
+
+    Command(EditModeToggle);
+    frmEditTools* tools = window.editTools();
+    ASSERT_TRUE(tools && tools->isVisible());
+    const QRect main = window.frameGeometry();
+    EXPECT_EQ(tools->frameGeometry().topLeft(), QPoint(main.x() + main.width(), main.y()));
+    EXPECT_EQ(window.windowTitle(), "Default board - First (VelkEval.xml)");
+
+    ClickDrawn(*AddressLabel(*group));
+    EXPECT_EQ(state.currentGroup, group);
+    QWidget* mark = view.selectionMark();
+    EXPECT_TRUE(mark->isVisible());
+    EXPECT_EQ(mark->parentWidget(), &view.page(1));
+    EXPECT_EQ(mark->geometry(), TwipsRect(25, 15, 6420, 405));
+
+    tools->cmdEdit()[3]->click();  // "Delete"
+    EXPECT_EQ(state.allGroups.count(), 0);
+    EXPECT_FALSE(mark->isVisible());
+    EXPECT_EQ(window.windowTitle(), "Default board - First (VelkEval.xml*)");
+
+    // A device switch leaves edit mode for the load and enters it again.
+    dialogs.QueueAnswer(MessageAnswer::No);
+    window.mnuDevice()->actions()[1]->trigger();
+    EXPECT_TRUE(state.editMode && tools->isVisible());
+    EXPECT_EQ(window.windowTitle(), "Default board - Second & last (VelkEval.xml)");
+    Command(EditModeToggle);
+    EXPECT_FALSE(tools->isVisible() || window.menus().mnuEdit[1]->isEnabled());
+}
+
+TEST_F(EditModeWindow, AnEditedLayoutIsSavedAndLoadsBack)
+{
+    StartFull();
+    Command(EditModeToggle);
+    {
+        ModalScript script{
+            [](QWidget& groupEditor) {
+                Retype(groupEditor, "txtGroupName", "Gain");
+                Click(groupEditor, "cmbNewField");
+            },
+            [](QWidget& fieldEditor) {
+                Retype(fieldEditor, "txtFieldName", "Level");
+                Click(fieldEditor, "OKButton");
+            },
+            [](QWidget& groupEditor) { Click(groupEditor, "OKButton"); },
+        };
+        Command(AppendGroupCommand);
+        EXPECT_TRUE(script.done());
+    }
+    window.editTools()->cmdEdit()[7]->click();  // "Up"
+    {
+        ModalScript script{[](QWidget& properties) {
+            Retype(properties, "txtDeviceName", "Panel");
+            QTest::mouseClick(properties.findChild<QToolButton*>("txtAddrBit1"), Qt::LeftButton);  // "x" to "0"
+            Click(properties, "OKButton");
+        }};
+        Command(DevicePropertiesCommand);
+        EXPECT_TRUE(script.done());
+    }
+    EXPECT_EQ(window.windowTitle(), "Default board - Panel (VelkEval.xml)");
+    EXPECT_EQ(window.mnuDevice()->actions()[0]->text(), "Panel");
+
+    const std::string saved = dir.file("edited.xml");
+    dialogs.QueueFileName(saved);
+    window.mnuFileClick(4);  // "Save XML As..."
+    EXPECT_TRUE(state.layoutSaved);
+
+    HeadlessRegisterView freshView;
+    ScriptedDialogs freshDialogs;
+    ProgramState fresh(freshView, freshDialogs);
+    test::RecordingDescriptionWindow freshWindow;
+    ParseFile(fresh, freshWindow, saved, "Panel");
+    EXPECT_TRUE(freshDialogs.messages().empty());
+    EXPECT_EQ(freshWindow.captions(), (std::vector<std::string>{"Panel", "Second & last"}));
+    ASSERT_EQ(fresh.allGroups.count(), 2);
+    EXPECT_EQ(fresh.allGroups.Item(1)->groupName, "Gain");
+    EXPECT_EQ(fresh.allGroups.Item(1)->address, "11");
+    EXPECT_EQ(fresh.allGroups.Item(1)->childFields.Item(1)->fieldName, "Level");
+    EXPECT_EQ(fresh.allGroups.Item(2)->groupName, "One");
+    EXPECT_EQ(fresh.currentDevice->address, "1010xx00");
+}
+
+}  // namespace
