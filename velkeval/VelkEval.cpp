@@ -13,13 +13,15 @@
 namespace {
 
 constexpr const char* Usage =
-    "Usage: VelkEval [-open FILE DEVICE] [-i2cbus N] [--help | --version]\n"
+    "Usage: VelkEval [-open FILE DEVICE] [-i2cbus N] [-full] [--help | --version]\n"
     "The register-map window for display-interface chips on an I2C bus: shows every register of a\n"
     "device description as controls and keeps them, the register map and the chip in step.\n"
     "\n"
     "  -open FILE DEVICE  load DEVICE of the description FILE (write a blank in either as ~spc);\n"
     "                     without it the first device of VelkEval.xml in the program folder\n"
     "  -i2cbus N          start on the Linux I2C bus /dev/i2c-N instead of the parallel port\n"
+    "  -full              keep the Edit menu (the layout editor), the description file commands,\n"
+    "                     the serial and USB links and Auto Rewrite in the menus\n"
     "  --help             show this help and exit\n"
     "  --version          show the version and exit\n"
     "\n"

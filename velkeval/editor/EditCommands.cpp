@@ -6,6 +6,7 @@
 #include "DescriptionCommands.h"
 #include "DescriptionLoader.h"
 #include "DevInterface.h"
+#include "EditorMessages.h"
 #include "Factories.h"
 #include "ModelError.h"
 #include "PageReflow.h"
@@ -98,7 +99,13 @@ void EditGroup(ProgramState& state, EditWindow& window)
 // is held by value: it is often currentGroup, which the new group replaces.
 void AddNewGroup(ProgramState& state, EditWindow& window, std::shared_ptr<Group> before)
 {
-    const auto group = NewGroup(state);
+    std::shared_ptr<Group> group;
+    try {
+        group = NewGroup(state);
+    } catch (const ModelError&) {
+        state.dialogs.ShowMessage(NoFreeGroupAddressMessage());
+        return;
+    }
     state.currentGroup = group;
     window.RunGroupEditor();
     PageLayout& layout = state.view.layout;

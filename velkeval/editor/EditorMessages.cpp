@@ -77,6 +77,12 @@ Message IndexListTooLongMessage()
     return Exclamation("Invalid Range", Lines("A list can hold at most 32767 entries.", "Please choose a smaller Max."));
 }
 
+// A new group takes the address after the highest one, which 7FFF ends.
+Message NoFreeGroupAddressMessage()
+{
+    return Exclamation("No Free Address", "No register address is left after 7FFF for a new group.");
+}
+
 // A device is found by its name when it is loaded and when a save puts it
 // back in its file: an empty name or one of another device would lose it.
 Message DeviceNameEmptyMessage() { return Exclamation("Invalid Device Name", "A device must have a name."); }

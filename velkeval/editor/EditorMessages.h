@@ -21,6 +21,7 @@ Message FieldRangeMessage();
 Message DefaultValueMessage();
 Message ReservedFieldControlsMessage();
 Message IndexListTooLongMessage();
+Message NoFreeGroupAddressMessage();
 Message DeviceNameEmptyMessage();
 Message DeviceNameInUseMessage();
 

@@ -24,7 +24,7 @@ dlgDeviceEdit::dlgDeviceEdit(ProgramState& state, std::vector<std::string> other
         auto* box = new QToolButton(this);
         box->setObjectName(QStringLiteral("txtAddrBit%1").arg(i));
         box->setText(QString::fromStdString(editor_.bitBox(i)));
-        box->setFixedSize(ToPixels(255), ToPixels(300));
+        box->setFixedSize(ToPixels(330), ToPixels(330));
         connect(box, &QToolButton::clicked, this, [this, i] { ClickBit(i); });
         txtAddrBit_[static_cast<size_t>(i)] = box;
         bits->addWidget(box);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "EditorWidgets.h"
+#include "WindowFont.h"
 
 namespace velk {
 namespace {
@@ -20,6 +21,7 @@ constexpr std::array<size_t, 3> DeviceButtons{4, 5, 6};
 frmEditTools::frmEditTools(QWidget* owner, Command command) : QWidget(owner, Qt::Tool)
 {
     setWindowTitle("Edit Tools");
+    setFont(WindowFont());
     for (size_t i = 0; i < cmdEdit_.size(); ++i) {
         cmdEdit_[i] = NamedButton(this, "cmdEdit", Captions[i]);
         connect(cmdEdit_[i], &QPushButton::clicked, this, [command, i] { command(static_cast<int>(i) + 1); });

@@ -146,6 +146,13 @@ TEST_F(EditCommandsTest, TwoAppendsOnAnEmptyDeviceStartAtTheTop)
     std::vector<std::string> placed;
     for (const auto& group : empty.state.allGroups) placed.push_back(group->groupName + " " + group->address + " " + std::to_string(group->y));
     EXPECT_EQ(placed, (std::vector<std::string>{"NewGroup0 01 0", "NewGroup1 02 400"}));
+
+    // No address is left after 7FFF: refused with a message, nothing added.
+    empty.state.allGroups.Item(2)->address = "7FFF";
+    doEditClick(empty.state, emptyWindow, AppendGroupCommand, "");
+    EXPECT_EQ(empty.state.allGroups.count(), 2);
+    ASSERT_EQ(empty.dialogs.messages().size(), 1u);
+    EXPECT_EQ(empty.dialogs.messages()[0].title, "No Free Address");
 }
 
 TEST_F(EditCommandsTest, NewAndCopiedDevicesTakeAFreeNameAndACheckedEntry)

@@ -11,6 +11,7 @@
 #include "ModalScript.h"
 #include "RecordingDescriptionWindow.h"
 #include "StartedWindow.h"
+#include "TextFit.h"
 #include "Twips.h"
 #include "frmEditTools.h"
 
@@ -59,6 +60,7 @@ TEST_F(EditModeWindow, ALabelClickInEditModeSelectsItsGroupBesideTheToolWindow)
     ASSERT_TRUE(tools && tools->isVisible());
     const QRect main = window.frameGeometry();
     EXPECT_EQ(tools->frameGeometry().topLeft(), QPoint(main.x() + main.width(), main.y()));
+    EXPECT_EQ(textfit::Misfits(*tools), std::vector<std::string>{});
     EXPECT_EQ(window.windowTitle(), "Default board - First (VelkEval.xml)");
 
     ClickDrawn(*AddressLabel(*group));
@@ -80,6 +82,33 @@ TEST_F(EditModeWindow, ALabelClickInEditModeSelectsItsGroupBesideTheToolWindow)
     EXPECT_EQ(window.windowTitle(), "Default board - Second & last (VelkEval.xml)");
     Command(EditModeToggle);
     EXPECT_FALSE(tools->isVisible() || window.menus().mnuEdit[1]->isEnabled());
+}
+
+// Loads device `name` of `path` into a fresh headless state.
+struct FreshLoad {
+    FreshLoad(const std::string& path, const std::string& name) { ParseFile(state, window, path, name); }
+    HeadlessRegisterView view;
+    ScriptedDialogs dialogs;
+    ProgramState state{view, dialogs};
+    test::RecordingDescriptionWindow window;
+};
+
+TEST_F(EditModeWindow, ACopiedDeviceIsAddedToTheFileBesideTheOriginal)
+{
+    StartFull();
+    Command(EditModeToggle);
+    dialogs.QueueAnswer(MessageAnswer::No);  // the save question every device command asks
+    window.editTools()->cmdEdit()[5]->click();  // "Duplicate"
+    EXPECT_EQ(Texts(*window.mnuDevice()), (QStringList{"First", "Second && last", "New Device"}));
+    const std::string saved = dir.file("copied.xml");
+    dialogs.QueueFileName(saved);
+    window.mnuFileClick(4);
+
+    FreshLoad copy(saved, "New Device");
+    EXPECT_EQ(copy.window.captions(), (std::vector<std::string>{"First", "Second & last", "New Device"}));
+    EXPECT_EQ(copy.state.allGroups.Item(1)->groupName, "One");
+    FreshLoad original(saved, "First");
+    EXPECT_EQ(original.state.currentDevice->address, "1010xxx0");
 }
 
 TEST_F(EditModeWindow, AnEditedLayoutIsSavedAndLoadsBack)
@@ -104,6 +133,7 @@ TEST_F(EditModeWindow, AnEditedLayoutIsSavedAndLoadsBack)
     window.editTools()->cmdEdit()[7]->click();  // "Up"
     {
         ModalScript script{[](QWidget& properties) {
+            EXPECT_EQ(textfit::Misfits(properties), std::vector<std::string>{});
             Retype(properties, "txtDeviceName", "Panel");
             QTest::mouseClick(properties.findChild<QToolButton*>("txtAddrBit1"), Qt::LeftButton);  // "x" to "0"
             Click(properties, "OKButton");
@@ -119,13 +149,10 @@ TEST_F(EditModeWindow, AnEditedLayoutIsSavedAndLoadsBack)
     window.mnuFileClick(4);  // "Save XML As..."
     EXPECT_TRUE(state.layoutSaved);
 
-    HeadlessRegisterView freshView;
-    ScriptedDialogs freshDialogs;
-    ProgramState fresh(freshView, freshDialogs);
-    test::RecordingDescriptionWindow freshWindow;
-    ParseFile(fresh, freshWindow, saved, "Panel");
-    EXPECT_TRUE(freshDialogs.messages().empty());
-    EXPECT_EQ(freshWindow.captions(), (std::vector<std::string>{"Panel", "Second & last"}));
+    FreshLoad load(saved, "Panel");
+    const ProgramState& fresh = load.state;
+    EXPECT_TRUE(load.dialogs.messages().empty());
+    EXPECT_EQ(load.window.captions(), (std::vector<std::string>{"Panel", "Second & last"}));
     ASSERT_EQ(fresh.allGroups.count(), 2);
     EXPECT_EQ(fresh.allGroups.Item(1)->groupName, "Gain");
     EXPECT_EQ(fresh.allGroups.Item(1)->address, "11");
