@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "BandControls.h"
 #include "DescriptionCommands.h"
 #include "DescriptionLoader.h"
+#include "DescriptionSaver.h"
 #include "DevInterface.h"
 #include "EditorMessages.h"
 #include "Factories.h"
@@ -23,18 +23,29 @@ constexpr int16_t SelectionWidth = 6420;
 constexpr int16_t SelectionTopInset = 15;
 constexpr int16_t SelectionBottomReach = 20;
 
-// The caption while a device is built: the title, " - ", the device name,
-// and with a file suffix " (file)" or " (file*)".
-void ShowDeviceCaption(const ProgramState& state, EditWindow& window, const char* fileSuffix)
+// The device caption, with " (file)" or " (file*)" for a suffix ")" or "*)".
+void ShowDeviceCaption(const ProgramState& state, EditWindow& window, const std::string& fileSuffix = {})
 {
-    if (!state.currentDevice) return;
-    std::string caption = (state.currentFile ? state.currentFile->title : std::string()) + " - " +
-                          state.currentDevice->devName;
-    if (fileSuffix) caption += " (" + FileNameOf(state.currentFileName) + fileSuffix;
-    window.setCaption(caption);
+    if (state.currentDevice) window.setCaption(DeviceCaption(state, fileSuffix));
 }
 
 void ShowEditedCaption(const ProgramState& state, EditWindow& window) { ShowDeviceCaption(state, window, "*)"); }
+
+// The entries of the "&Device" menu: entry 0 always exists.
+int16_t DeviceEntryCount(const ProgramState& state) { return std::max<int16_t>(state.deviceCount, 1); }
+
+// The names of the device entries and of the file's devices, but for the
+// checked entry and the file's device of selectedDeviceName when
+// `exceptCurrent` (the current device takes that device's place when saved).
+std::vector<std::string> DeviceNames(const ProgramState& state, const EditWindow& window, bool exceptCurrent)
+{
+    std::vector<std::string> names;
+    for (int16_t entry = 0; entry < state.deviceCount; ++entry)
+        if (!exceptCurrent || !window.deviceEntryChecked(entry)) names.push_back(window.deviceEntryCaption(entry));
+    for (const std::string& name : state.fileDeviceNames)
+        if (!exceptCurrent || name != state.selectedDeviceName) names.push_back(name);
+    return names;
+}
 
 // Hides the clipping frame while groups change places, and shows it again
 // however the work ends.
@@ -64,14 +75,26 @@ void ToggleEditMode(ProgramState& state, EditWindow& window)
     // group the user no longer sees selected.
     state.view.hideSelection(0);
     state.currentGroup = nullptr;
-    ShowDeviceCaption(state, window, nullptr);
+    ShowDeviceCaption(state, window);
 }
 
-// Enters group in the registry and in allGroups at position.
+// Enters group in allGroups at position and in the registry: in both or,
+// when either refuses it, in neither.
 void EnterGroup(ProgramState& state, const std::shared_ptr<Group>& group, int position)
 {
-    state.nameRegistry.Add(group, group->RegistryKey());
     state.allGroups.Insert(group, group->groupName, position);
+    try {
+        state.nameRegistry.Add(group, group->RegistryKey());
+    } catch (...) {
+        state.allGroups.Remove(position);
+        throw;
+    }
+}
+
+void ForgetFieldKeys(ProgramState& state, const Group& group)
+{
+    for (const auto& field : group.childFields)
+        if (state.nameRegistry.Contains(field->RegistryKey())) state.nameRegistry.Remove(field->RegistryKey());
 }
 
 // Takes group out of allGroups and the registry (its fields stay keyed).
@@ -86,11 +109,20 @@ void EditGroup(ProgramState& state, EditWindow& window)
     const auto group = state.currentGroup;
     if (!group) return;
     const auto next = NextGroup(state, *group);
+    const auto putBack = [&] {
+        EnterGroup(state, group, next ? state.allGroups.PositionOf(*next) : state.allGroups.count() + 1);
+        group->Initialize(state, true);
+    };
     group->Destroy(state.view);
     TakeOutGroup(state, *group);
-    window.RunGroupEditor();
-    EnterGroup(state, group, next ? state.allGroups.PositionOf(*next) : state.allGroups.count() + 1);
-    group->Initialize(state, true);
+    try {
+        window.RunGroupEditor();
+    } catch (...) {
+        // The register is not lost with the editor: it goes back as it is.
+        putBack();
+        throw;
+    }
+    putBack();
     SelectGroup(state, group);
 }
 
@@ -99,15 +131,22 @@ void EditGroup(ProgramState& state, EditWindow& window)
 // is held by value: it is often currentGroup, which the new group replaces.
 void AddNewGroup(ProgramState& state, EditWindow& window, std::shared_ptr<Group> before)
 {
-    std::shared_ptr<Group> group;
     try {
-        group = NewGroup(state);
+        NextFreeAddress(state.allGroups);
     } catch (const ModelError&) {
         state.dialogs.ShowMessage(NoFreeGroupAddressMessage());
         return;
     }
+    const auto group = NewGroup(state);
     state.currentGroup = group;
-    window.RunGroupEditor();
+    try {
+        window.RunGroupEditor();
+    } catch (...) {
+        // The new group never joins the device.
+        ForgetFieldKeys(state, *group);
+        state.currentGroup = before;
+        throw;
+    }
     PageLayout& layout = state.view.layout;
     if (before) {
         EnterGroup(state, group, state.allGroups.PositionOf(*before));
@@ -130,8 +169,7 @@ void DeleteGroup(ProgramState& state)
     group->Destroy(state.view);
     ReflowPages(state, group->y, group->frame, group.get());
     TakeOutGroup(state, *group);
-    for (const auto& field : group->childFields)
-        if (state.nameRegistry.Contains(field->RegistryKey())) state.nameRegistry.Remove(field->RegistryKey());
+    ForgetFieldKeys(state, *group);
     state.currentGroup = nullptr;
     state.view.hideSelection(0);
 }
@@ -199,11 +237,8 @@ void CopyDevice(ProgramState& state, EditWindow& window, const std::string& toda
     if (!QuerySaveChanges(state, window, today) || !state.currentDevice) return;
     state.currentDevice->devName = FreeNewDeviceName(state, window);
     AddCheckedDeviceEntry(state, window, state.currentDevice->devName);
-    ShowEditedCaption(state, window);
+    ShowEditedCaption(state, window);  // it named the device before the copy
 }
-
-// The device entries that exist: entry 0 always does.
-int16_t DeviceEntryCount(const ProgramState& state) { return std::max<int16_t>(state.deviceCount, 1); }
 
 int16_t CheckedDeviceEntry(const ProgramState& state, const EditWindow& window)
 {
@@ -220,7 +255,7 @@ void DeviceProperties(ProgramState& state, EditWindow& window)
     const DeviceRecord& device = *state.currentDevice;
     const int16_t entry = CheckedDeviceEntry(state, window);
     if (entry >= 0) window.setDeviceEntry(entry, device.devName, true);
-    ShowDeviceCaption(state, window, state.editMode ? ")" : nullptr);
+    ShowDeviceCaption(state, window, state.editMode ? ")" : "");
     // Last, so that a link that fails to connect leaves the rest done.
     if (state.devInterface) state.devInterface->Connect(Checked16(device.BusAddress(), "device address"));
 }
@@ -285,22 +320,16 @@ std::shared_ptr<Group> PreviousGroup(const ProgramState& state, const Group& gro
 
 std::string FreeNewDeviceName(const ProgramState& state, const EditWindow& window)
 {
-    const auto taken = [&](const std::string& name) {
-        for (int16_t entry = 0; entry < state.deviceCount; ++entry)
-            if (window.deviceEntryCaption(entry) == name) return true;
-        return false;
-    };
+    const std::vector<std::string> taken = DeviceNames(state, window, false);
     std::string name = NewDeviceName;
-    for (int n = 2; taken(name); ++n) name = std::string(NewDeviceName) + " " + std::to_string(n);
+    for (int n = 2; std::find(taken.begin(), taken.end(), name) != taken.end(); ++n)
+        name = std::string(NewDeviceName) + " " + std::to_string(n);
     return name;
 }
 
 std::vector<std::string> OtherDeviceNames(const ProgramState& state, const EditWindow& window)
 {
-    std::vector<std::string> names;
-    for (int16_t entry = 0; entry < state.deviceCount; ++entry)
-        if (!window.deviceEntryChecked(entry)) names.push_back(window.deviceEntryCaption(entry));
-    return names;
+    return DeviceNames(state, window, true);
 }
 
 }  // namespace velk

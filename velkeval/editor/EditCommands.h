@@ -46,13 +46,13 @@ void SelectGroup(ProgramState& state, const std::shared_ptr<Group>& group);
 std::shared_ptr<Group> NextGroup(const ProgramState& state, const Group& group);
 std::shared_ptr<Group> PreviousGroup(const ProgramState& state, const Group& group);
 
-// "New Device" when no device entry has that caption, else "New Device 2",
-// "New Device 3", ...: a save replaces the device of the file that has the
-// new device's name, so the name must not be taken.
+// "New Device" when neither a device entry nor a device of the file has
+// that name, else "New Device 2", "New Device 3", ...: a save replaces the
+// file's device of the new device's name, so the name must be free.
 std::string FreeNewDeviceName(const ProgramState& state, const EditWindow& window);
 
-// The captions of the device entries but the checked one: the names the
-// current device may not take.
+// The names the current device may not take: the other device entries'
+// and the file's other devices' (all but the one it replaces when saved).
 std::vector<std::string> OtherDeviceNames(const ProgramState& state, const EditWindow& window);
 
 }  // namespace velk

@@ -23,6 +23,7 @@ void ParseFile(ProgramState& state, DescriptionWindow& window, const std::string
     state.selectedDeviceName = deviceName;
     state.parseEnabled = true;
     state.deviceCount = 0;
+    state.fileDeviceNames.clear();
     state.valuesFileMatch = false;
 
     XMLReader reader(state, window);

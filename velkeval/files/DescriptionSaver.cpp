@@ -1,5 +1,6 @@
 #include "DescriptionSaver.h"
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 
@@ -59,12 +60,25 @@ bool doXMLSave(ProgramState& state, DescriptionWindow& window, const std::string
     out.Close(0, format::File);
     WriteFileAtomically(target, out.text());
 
+    // The current device took the place of every device of its old name, or
+    // was added at the end.
+    std::vector<std::string>& names = state.fileDeviceNames;
+    const std::string& name = state.currentDevice->devName;
+    if (std::find(names.begin(), names.end(), state.selectedDeviceName) == names.end()) names.push_back(name);
+    else std::replace(names.begin(), names.end(), state.selectedDeviceName, name);
     state.currentFileName = target;
-    state.selectedDeviceName = state.currentDevice->devName;
-    window.setCaption(state.currentFile->title + " - " + state.currentDevice->devName + " (" + FileNameOf(target) +
-                      ")");
+    state.selectedDeviceName = name;
+    window.setCaption(DeviceCaption(state, ")"));
     state.layoutSaved = true;
     return true;
+}
+
+std::string DeviceCaption(const ProgramState& state, const std::string& fileSuffix)
+{
+    std::string caption = (state.currentFile ? state.currentFile->title : std::string()) + " - " +
+                          (state.currentDevice ? state.currentDevice->devName : std::string());
+    if (!fileSuffix.empty()) caption += " (" + FileNameOf(state.currentFileName) + fileSuffix;
+    return caption;
 }
 
 std::string ShortDate(int year, int month, int day)

@@ -18,6 +18,11 @@ namespace velk {
 bool doXMLSave(ProgramState& state, DescriptionWindow& window, const std::string& fileName,
                const std::string& today);
 
+// The caption while a device is built: the file's title, " - ", the device
+// name, and with a suffix " (", the file name of currentFileName and the
+// suffix (")" or "*)").
+std::string DeviceCaption(const ProgramState& state, const std::string& fileSuffix = {});
+
 // A date as month/day/year without leading zeros ("3/14/2005"), whatever
 // the locale.
 std::string ShortDate(int year, int month, int day);

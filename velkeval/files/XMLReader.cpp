@@ -156,6 +156,7 @@ void XMLReader::StartDevice(const ElementAttributes& attributes)
     window_.setDeviceEntry(entry, name, true);
     window_.checkDeviceEntry(entry, false);
     state_.deviceCount = Checked16(entry + 1LL, "device count");
+    state_.fileDeviceNames.push_back(name);
 
     // One device is built per load: the first one of the selected name (or
     // the first of the file when none is selected).

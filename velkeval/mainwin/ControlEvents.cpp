@@ -1,11 +1,10 @@
 #include "ControlEvents.h"
 
-#include "EditCommands.h"
-
 #include <optional>
 
 #include "ControlType.h"
 #include "Conversions.h"
+#include "EditCommands.h"
 #include "EventReport.h"
 
 namespace velk {
@@ -80,6 +79,9 @@ bool ControlEvents::ValueBoxMayLeave(WidgetId, const std::string& text)
     return false;
 }
 
-void ControlEvents::LabelClicked(WidgetId, const std::string& tag) { GroupLabelClicked(state_, tag); }
+void ControlEvents::LabelClicked(WidgetId, const std::string& tag)
+{
+    ReportFailures(state_.dialogs, [&] { GroupLabelClicked(state_, tag); });
+}
 
 }  // namespace velk

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ControlRecord.h"
 #include "DeviceRecord.h"
@@ -44,6 +45,10 @@ struct ProgramState {
     std::string currentFileName;
     std::string selectedDeviceName;
     int16_t deviceCount = 0;         // "device" elements met by the current load
+    // The device names the file currentFileName holds, as the last load or
+    // save left it (a device renamed in the window keeps its old name there
+    // until it is saved).
+    std::vector<std::string> fileDeviceNames;
     bool parseEnabled = true;        // false while the loader skips a device
     bool valuesFileMatch = false;    // the last values file named the current device
     bool layoutSaved = true;         // no layout change since the last save

@@ -16,12 +16,10 @@ struct EditCommandsTest : ::testing::Test {
         state.currentFile = std::make_shared<FileRecord>(FileRecord{"Board", "", ""});
         state.currentFileName = "/lab/board.xml";
         state.deviceCount = 1;
+        state.fileDeviceNames = {"Chip A"};
+        state.selectedDeviceName = "Chip A";
         window.setDeviceEntry(0, "Chip A", true);
         window.checkDeviceEntry(0, true);
-        window.leaveEditMode = [this] {
-            window.editModeEntry = true;
-            Run(EditModeToggle);
-        };
         // The group editor gives a new group a field, as its OK demands.
         window.groupEditor = [this] {
             const auto& group = state.currentGroup;
@@ -44,7 +42,7 @@ struct EditCommandsTest : ::testing::Test {
 
     test::TestDevice device;
     ProgramState& state = device.state;
-    test::RecordingEditWindow window;
+    test::RecordingEditWindow window{state};
     std::shared_ptr<Group> a = device.LoadBitGroup("A", "10", 2);
     std::shared_ptr<Group> b = device.LoadBitGroup("B", "11", 1);
     std::shared_ptr<Group> c = device.LoadBitGroup("C", "12", 3);
@@ -139,7 +137,7 @@ TEST_F(EditCommandsTest, InsertAppendDeleteAndEditKeepOrderAndPlaces)
 TEST_F(EditCommandsTest, TwoAppendsOnAnEmptyDeviceStartAtTheTop)
 {
     test::TestDevice empty;
-    test::RecordingEditWindow emptyWindow;
+    test::RecordingEditWindow emptyWindow{empty.state};
     emptyWindow.groupEditor = [&] { empty.AddField(empty.state.currentGroup, empty.state.currentGroup->groupName, 0, 7, 1); };
     doEditClick(empty.state, emptyWindow, AppendGroupCommand, "");
     doEditClick(empty.state, emptyWindow, AppendGroupCommand, "");
@@ -159,27 +157,29 @@ TEST_F(EditCommandsTest, NewAndCopiedDevicesTakeAFreeNameAndACheckedEntry)
 {
     test::RecordingLink link(device.dialogs);
     state.devInterface = std::shared_ptr<DevInterface>(&link, [](DevInterface*) {});
+    // The file holds a "New Device" that its entry shows renamed (not saved).
+    state.fileDeviceNames.push_back("New Device");
     // Every edit command marks the layout unsaved first, so the device
     // commands always ask to save.
     device.dialogs.QueueAnswer(MessageAnswer::No);
     Run(NewDeviceCommand);
     EXPECT_EQ(state.allGroups.count(), 0);
     EXPECT_EQ(state.devInterface.get(), &link);
-    EXPECT_EQ(state.currentDevice->devName, "New Device");
+    EXPECT_EQ(state.currentDevice->devName, "New Device 2");
     EXPECT_EQ(state.currentDevice->address, "1001xxx0");
-    EXPECT_EQ(state.selectedDeviceName, "New Device");
-    EXPECT_EQ(window.captions(), (std::vector<std::string>{"Chip A", "New Device"}));
+    EXPECT_EQ(state.selectedDeviceName, "New Device 2");
+    EXPECT_EQ(window.captions(), (std::vector<std::string>{"Chip A", "New Device 2"}));
     EXPECT_FALSE(window.entries[0].checked);
     EXPECT_TRUE(window.entries[1].checked);
     EXPECT_TRUE(state.editMode);
-    EXPECT_EQ(window.captionText, "Board - New Device (board.xml)");
+    EXPECT_EQ(window.captionText, "Board - New Device 2 (board.xml)");
 
-    // A second one may not take the first one's name: a save would replace it.
+    // Nor may a copy take the new one's name: a save would replace it.
     device.dialogs.QueueAnswer(MessageAnswer::No);
     Run(CopyDeviceCommand);
-    EXPECT_EQ(state.currentDevice->devName, "New Device 2");
-    EXPECT_EQ(window.captions(), (std::vector<std::string>{"Chip A", "New Device", "New Device 2"}));
-    EXPECT_EQ(window.captionText, "Board - New Device 2 (board.xml*)");
+    EXPECT_EQ(state.currentDevice->devName, "New Device 3");
+    EXPECT_EQ(window.captions(), (std::vector<std::string>{"Chip A", "New Device 2", "New Device 3"}));
+    EXPECT_EQ(window.captionText, "Board - New Device 3 (board.xml*)");
 
     // "Cancel" to the save question stops both.
     device.dialogs.QueueAnswer(MessageAnswer::Cancel);
@@ -201,10 +201,12 @@ TEST_F(EditCommandsTest, DevicePropertiesRenameTheEntryAndReconnect)
     EXPECT_EQ(window.captions(), (std::vector<std::string>{"Chip B"}));
     EXPECT_EQ(window.captionText, "Board - Chip B");
     EXPECT_EQ(window.log.back(), "BuildAddress");
-    // The names the device may not take are the other entries'.
+    // Its old name is free to take back: a save puts it in that device's place.
+    EXPECT_EQ(OtherDeviceNames(state, window), std::vector<std::string>{});
+    // Copied, the device may take neither its entry's name nor the file's name of it.
     device.dialogs.QueueAnswer(MessageAnswer::No);
     Run(CopyDeviceCommand);
-    EXPECT_EQ(OtherDeviceNames(state, window), (std::vector<std::string>{"Chip B"}));
+    EXPECT_EQ(OtherDeviceNames(state, window), (std::vector<std::string>{"Chip B", "Chip A"}));
 }
 
 }  // namespace

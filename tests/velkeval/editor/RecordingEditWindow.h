@@ -2,16 +2,20 @@
 
 #include <functional>
 
+#include "EditCommands.h"
 #include "EditWindow.h"
 #include "RecordingDescriptionWindow.h"
 
 namespace velk::test {
 
-// An EditWindow without a display: the edit entries, the tool window and
-// the clipping frame are flags; the dialogs run the given functions. The
-// window's share of clearing leaves edit mode as the window does.
+// An EditWindow without a display on a program state: the edit entries,
+// the tool window and the clipping frame are flags; the dialogs run the
+// given functions. Its share of clearing leaves edit mode as the window's
+// does: "Edit Mode" checked, then its command.
 class RecordingEditWindow : public RecordingWindow<EditWindow> {
 public:
+    explicit RecordingEditWindow(ProgramState& state) : state_(state) {}
+
     bool editModeEntry = false;
     bool editCommandsEnabled = false;
     bool editToolsVisible = false;
@@ -19,7 +23,6 @@ public:
     int clipFrameHidings = 0;
     std::function<void()> groupEditor = [] {};
     std::function<bool()> deviceProperties = [] { return false; };
-    std::function<void()> leaveEditMode = [] {};
 
     bool editModeChecked() const override { return editModeEntry; }
     void setEditModeChecked(bool checked) override { editModeEntry = checked; }
@@ -34,7 +37,14 @@ public:
     bool deviceEntryChecked(int16_t index) const override { return entries.at(static_cast<size_t>(index)).checked; }
     void RunGroupEditor() override { groupEditor(); }
     bool RunDeviceProperties() override { return deviceProperties(); }
-    void ClearEditModeAndLoadOnChange() override { leaveEditMode(); }
+    void ClearEditModeAndLoadOnChange() override
+    {
+        editModeEntry = true;
+        doEditClick(state_, *this, EditModeToggle, "");
+    }
+
+private:
+    ProgramState& state_;
 };
 
 }  // namespace velk::test

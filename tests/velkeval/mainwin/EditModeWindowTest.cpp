@@ -93,10 +93,20 @@ struct FreshLoad {
     test::RecordingDescriptionWindow window;
 };
 
-TEST_F(EditModeWindow, ACopiedDeviceIsAddedToTheFileBesideTheOriginal)
+TEST_F(EditModeWindow, AnInsertedGroupAndACopiedDeviceAreSavedBesideTheOriginal)
 {
     StartFull();
     Command(EditModeToggle);
+    ClickDrawn(*AddressLabel(*state.allGroups.Item(1)));
+    {
+        ModalScript script{
+            [](QWidget& groupEditor) { Click(groupEditor, "cmbNewField"); },
+            [](QWidget& fieldEditor) { Click(fieldEditor, "OKButton"); },
+            [](QWidget& groupEditor) { Click(groupEditor, "OKButton"); },
+        };
+        Command(InsertGroupCommand);
+        EXPECT_TRUE(script.done());
+    }
     dialogs.QueueAnswer(MessageAnswer::No);  // the save question every device command asks
     window.editTools()->cmdEdit()[5]->click();  // "Duplicate"
     EXPECT_EQ(Texts(*window.mnuDevice()), (QStringList{"First", "Second && last", "New Device"}));
@@ -106,9 +116,11 @@ TEST_F(EditModeWindow, ACopiedDeviceIsAddedToTheFileBesideTheOriginal)
 
     FreshLoad copy(saved, "New Device");
     EXPECT_EQ(copy.window.captions(), (std::vector<std::string>{"First", "Second & last", "New Device"}));
-    EXPECT_EQ(copy.state.allGroups.Item(1)->groupName, "One");
+    ASSERT_EQ(copy.state.allGroups.count(), 2);
+    EXPECT_EQ(copy.state.allGroups.Item(1)->groupName, "NewGroup0");  // written before the group it was inserted at
+    EXPECT_EQ(copy.state.allGroups.Item(2)->groupName, "One");
     FreshLoad original(saved, "First");
-    EXPECT_EQ(original.state.currentDevice->address, "1010xxx0");
+    EXPECT_EQ(original.state.allGroups.count(), 1);
 }
 
 TEST_F(EditModeWindow, AnEditedLayoutIsSavedAndLoadsBack)
@@ -148,6 +160,7 @@ TEST_F(EditModeWindow, AnEditedLayoutIsSavedAndLoadsBack)
     dialogs.QueueFileName(saved);
     window.mnuFileClick(4);  // "Save XML As..."
     EXPECT_TRUE(state.layoutSaved);
+    EXPECT_EQ(state.fileDeviceNames, (std::vector<std::string>{"Panel", "Second & last"}));
 
     FreshLoad load(saved, "Panel");
     const ProgramState& fresh = load.state;

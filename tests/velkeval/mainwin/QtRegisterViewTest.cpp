@@ -78,7 +78,7 @@ TEST_F(QtRegisterViewOps, TemplatesAreReusedFirstAndNeverUnloaded)
     EXPECT_NE(view.realWidget(first)->parentWidget(), &view.page(1));
 }
 
-TEST_F(QtRegisterViewOps, DrawnLabelsKeepTheirStateAndOnlyBitBoxesAnswerClicks)
+TEST_F(QtRegisterViewOps, DrawnLabelsKeepTheirStateAndOnlyBitBoxesFlipOnClicks)
 {
     const WidgetId label{WidgetArray::labels, view.AddControl(ControlType::Label, false, "fieldA", 1)};
     EXPECT_EQ(view.backColor(label), SystemColour(15));  // copied from the template
@@ -100,4 +100,17 @@ TEST_F(QtRegisterViewOps, DrawnLabelsKeepTheirStateAndOnlyBitBoxesAnswerClicks)
 
     view.setVisible(label, false);
     EXPECT_EQ(page.ItemAt(onLabel), std::nullopt);
+}
+
+TEST_F(QtRegisterViewOps, TheSelectionMarkLeavesAPageThatIsRemoved)
+{
+    view.AddFrame();
+    view.showSelection(2, 25, 15, 6420, 405);
+    QWidget* mark = view.selectionMark();
+    EXPECT_EQ(mark->parentWidget(), &view.page(2));
+    EXPECT_EQ(mark->geometry(), TwipsRect(25, 15, 6420, 405));
+    view.SelectTab(1);
+    view.RemoveLastPage();  // refused while a widget is left on the page
+    EXPECT_TRUE(mark->isHidden());
+    EXPECT_EQ(mark->parentWidget(), window.furniture().client);
 }
