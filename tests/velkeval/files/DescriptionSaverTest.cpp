@@ -110,6 +110,16 @@ TEST(DescriptionSaver, CopiesTheFirstDeviceOfAFileWithoutHeader)
                   save.CurrentDevice() + "</file>\r\n");
 }
 
+TEST(DescriptionSaver, ACopyWithoutPrefixesStaysWellFormed)
+{
+    SaveFixture save("B", "<file><device name=\"A\"><p: k=\"1\"><g a:n=\"1\" b:n=\"2\" c:=\"3\" m=\"4\"/></p:></device>"
+                          "<device name=\"B\"/></file>");
+    ASSERT_TRUE(save.Save(save.dir.file("out.xml")));
+    EXPECT_EQ(ReadBytes(save.dir.file("out.xml")),
+              save.Header() + Lines({{"<device name=\"A\">", "\t<g n=\"1\" m=\"4\">", "\t</g>", "</device>"}}) +
+                  save.CurrentDevice() + "</file>\r\n");
+}
+
 TEST(DescriptionSaver, SkipsAllOfTheOldCopyEvenWhenItNestsElementsOfTheHeaderOrDevices)
 {
     SaveFixture save("B", "<file><device name=\"B\"><device name=\"X\"/><author/><g/></device>"
