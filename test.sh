@@ -9,7 +9,8 @@ build_dir=build
 cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir=build-sanitize
-  cmake_args+=(-DVELK_SANITIZE=ON)
+  # Benchmarks are no tests, and their timings mean nothing under the sanitizers.
+  cmake_args+=(-DVELK_SANITIZE=ON -DVELK_BUILD_BENCH=OFF)
 fi
 
 bash scripts/ensure-packages.sh

@@ -15,7 +15,17 @@ std::string_view TakeName(std::string_view& path)
     return name;
 }
 
+bool IsValidKeyName(std::string_view name) { return !name.empty() && name.find_first_of("\r\n") == std::string_view::npos; }
+
 }  // namespace
+
+bool IsValidKeyPath(std::string_view path)
+{
+    do {
+        if (!IsValidKeyName(TakeName(path))) return false;
+    } while (!path.empty());
+    return true;
+}
 
 bool RegistryNameLess::operator()(std::string_view a, std::string_view b) const
 {
@@ -54,7 +64,7 @@ RegistryKey& RegistryKey::create(std::string_view path)
     RegistryKey* key = this;
     while (!path.empty()) {
         const std::string_view name = TakeName(path);
-        if (name.empty() || name.find_first_of("\r\n") != std::string_view::npos)
+        if (!IsValidKeyName(name))
             throw RegistryError("invalid registry key name \"" + std::string(name) + "\"");
         auto it = key->subKeys_.find(name);
         if (it == key->subKeys_.end()) it = key->subKeys_.emplace(std::string(name), std::make_unique<RegistryKey>()).first;

@@ -22,6 +22,10 @@ struct RegistryNameLess {
     bool operator()(std::string_view a, std::string_view b) const;
 };
 
+// Whether RegistryKey::create takes `path`: none of its names is empty or
+// holds a line break.
+bool IsValidKeyPath(std::string_view path);
+
 // One key of the registry tree: named sub-keys and named values. The value
 // named "" is the key's default value. Paths separate key names with "\".
 class RegistryKey {

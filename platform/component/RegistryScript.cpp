@@ -167,6 +167,8 @@ private:
         if (key.flag != KeyFlag::None) ++pos_;
         const Token& name = next();
         if (name.is("{") || name.is("}") || name.is("=")) Fail("expected a key name before " + name.text);
+        // Checked here, so that a script is refused before it changes anything.
+        if (!IsValidKeyPath(name.text)) Fail("invalid key name \"" + name.text + "\"");
         key.name = name.text;
         if (pos_ < tokens_.size() && peek("=")) {
             ++pos_;

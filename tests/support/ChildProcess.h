@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <sys/wait.h>
@@ -28,6 +29,9 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool started() const { return pid_ > 0; }
+
+    // Ends the child at once, wherever it is.
+    void Kill() { ::kill(pid_, SIGKILL); }
 
     // Waits for the child; -1 when it did not exit normally.
     int ExitCode()

@@ -1,6 +1,8 @@
 #include "AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,15 +26,35 @@ std::string TemporaryName(const std::string& target, int counter)
     throw FileError(what + " \"" + path + "\": " + std::strerror(error));
 }
 
-// Creates the first free temporary file exclusively, so a file that appears
-// meanwhile is never overwritten; its name goes to `path`.
-int CreateTemporaryFile(const std::string& target, std::string& path)
+// Takes `fd`, open on `path`, for this save when no other save holds it:
+// locks it, checks that `path` still names that very file (another save
+// may have renamed it into place meanwhile) and empties it. Closes fd and
+// returns -1 otherwise.
+int Claim(int fd, const std::string& path)
+{
+    struct stat opened{}, named{};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+        ::lstat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino &&
+        ::ftruncate(fd, 0) == 0)
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
+// Opens the first free temporary file and returns it locked; its name goes
+// to `path`. A name is free when no file has it, or when its file was left
+// by a save that no longer runs (a killed one): the lock of a save ends
+// with its process, so such a file is reused and leftovers never pile up.
+// A name that a running save holds, or that names something other than a
+// plain file (a folder, a link), is skipped.
+int OpenTemporaryFile(const std::string& target, std::string& path)
 {
     for (int counter = -1;; ++counter) {
         path = TemporaryName(target, counter);
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) return fd;
-        if (errno != EEXIST) Fail("Cannot create the file", path, errno);
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) Fail("Cannot create the file", path, errno);
+        if (fd < 0) fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0 && Claim(fd, path) >= 0) return fd;
     }
 }
 
@@ -66,24 +88,19 @@ void SyncFolderOf(const std::string& target)
 void WriteFileAtomically(const std::string& target, std::string_view contents)
 {
     std::string temporary;
-    const int fd = CreateTemporaryFile(target, temporary);
+    const int fd = OpenTemporaryFile(target, temporary);
+    // The file stays open, and so locked, until it has its final name: an
+    // unlocked temporary file is free for another save to empty.
     try {
         WriteAll(fd, contents, temporary);
+        if (std::rename(temporary.c_str(), target.c_str()) != 0) Fail("Cannot replace the file", target, errno);
     } catch (...) {
-        ::close(fd);
         ::unlink(temporary.c_str());
+        ::close(fd);
         throw;
     }
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        Fail("Cannot close the file", temporary, error);
-    }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        Fail("Cannot replace the file", target, error);
-    }
+    // Written and flushed before the rename, so closing cannot lose anything.
+    ::close(fd);
     SyncFolderOf(target);
 }
 

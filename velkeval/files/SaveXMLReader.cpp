@@ -1,5 +1,8 @@
 #include "SaveXMLReader.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "AttributeList.h"
 #include "DescriptionFormat.h"
 #include "DescriptionWriter.h"
@@ -32,10 +35,19 @@ void SaveXMLReader::startElement(const std::string& localName, const AttributeLi
         WriteDevice(out_, device_, groups_);
         return;
     }
-    if (!copyEnabled_) return;
+    // The copy writes local names. An element without one ("p:") keeps its
+    // content but loses its tags, and an attribute without one or whose
+    // local name came before ("a:n" and "b:n") is left out, so that the copy
+    // stays well-formed.
+    if (!copyEnabled_ || localName.empty()) return;
     out_.Open(depth_, localName);
-    for (int i = 0; i < attributes.getLength(); ++i)
-        out_.Attribute(attributes.getLocalName(i), attributes.getValue(i), Escaping::MarkupAndGreater);
+    std::vector<std::string> written;
+    for (int i = 0; i < attributes.getLength(); ++i) {
+        std::string name = attributes.getLocalName(i);
+        if (name.empty() || std::find(written.begin(), written.end(), name) != written.end()) continue;
+        out_.Attribute(name, attributes.getValue(i), Escaping::MarkupAndGreater);
+        written.push_back(std::move(name));
+    }
     out_.EndStartTag();
     ++depth_;
 }
@@ -50,7 +62,7 @@ void SaveXMLReader::endElement(const std::string& localName)
         }
         return;
     }
-    if (localName == format::File || !copyEnabled_ || depth_ == 0) return;
+    if (localName.empty() || localName == format::File || !copyEnabled_ || depth_ == 0) return;
     --depth_;
     out_.Close(depth_, localName);
 }

@@ -102,7 +102,9 @@ void XMLReader::endElement(const std::string& localName)
     const ElementKind kind = openKinds_.empty() ? KindOfElement(localName) : openKinds_.back();
     if (!openKinds_.empty()) openKinds_.pop_back();
     if (kind == ElementKind::Device) {
-        state_.parseEnabled = true;
+        // A skip ends with the skipped device's own end tag, not with that of
+        // a "device" element inside it.
+        if (openKinds_.size() <= skippedDeviceDepth_) state_.parseEnabled = true;
         return;
     }
     if (!state_.parseEnabled) return;
@@ -162,6 +164,7 @@ void XMLReader::StartDevice(const ElementAttributes& attributes)
     // the first of the file when none is selected).
     if (deviceBuilt_ || (!state_.selectedDeviceName.empty() && state_.selectedDeviceName != name)) {
         state_.parseEnabled = false;
+        skippedDeviceDepth_ = openKinds_.size() - 1;
         return;
     }
     deviceBuilt_ = true;

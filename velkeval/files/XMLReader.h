@@ -73,6 +73,7 @@ private:
     NameSet namesInUse_;                  // registry keys of this load, lower-cased
     ElementAttributes attributes_;        // the current start element's, storage kept between elements
     std::vector<ElementKind> openKinds_;  // the kinds of the open elements, so an end needs no look-up
+    size_t skippedDeviceDepth_ = 0;       // the open elements around the device being skipped
 };
 
 }  // namespace velk

@@ -86,7 +86,8 @@ TEST(RegistryScript, UnregisterKeepsNoRemoveKeysAndKeysOthersStillUse)
 TEST(RegistryScript, AScriptThatCannotBeReadChangesNothing)
 {
     for (const char* script : {"HKCR { A = s 'unterminated }", "HKCU { A }", "HKCR { A = x 'y' }", "HKCR { A { B }",
-                               "HKCR { A = d 'twelve' }", "HKCR { A = s '%UNKNOWN%' }", "HKCR { NoRemove { } }"}) {
+                               "HKCR { A = d 'twelve' }", "HKCR { A = s '%UNKNOWN%' }", "HKCR { NoRemove { } }",
+                               "HKCR { '\n' }", "HKLM { A { B\\\\C } }"}) {
         RegistryKey root;
         root.create("Kept");
         const std::string before = FormatRegistry(root);

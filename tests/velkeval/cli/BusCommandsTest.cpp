@@ -1,6 +1,11 @@
 #include "CliFixture.h"
 
+#include <chrono>
 #include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "ChildProcess.h"
 
 #include "FakeI2CBus.h"
 
@@ -28,6 +33,46 @@ TEST_F(BusCommands, PokeAndPeekOneRegisterByte)
     EXPECT_EQ(err, "velkeval-cli: no chip answers at 0x50 (8-bit 0xa0) on lpt1\n");
     EXPECT_EQ(Run({"poke", "0x50", "16", "0"}), ExitFailure);
     EXPECT_EQ(board.Registers(0x50)[0x10], 0xA5);
+}
+
+// Several processes, each running velkeval-cli's command line on its own
+// registers of one chip at the same time, for a bounded time: every value
+// reads back as written, the board ends with each process's last pass and
+// nothing else on it changed.
+TEST_F(BusCommands, SeveralProcessesPokingAndPeekingAtOnceLoseNoWrite)
+{
+    constexpr int Processes = 4, Registers = 8;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(4);
+    auto value = [](int process, int reg, int round) { return (process * 61 + reg * 7 + round) & 0xFF; };
+    // Writes and reads back the process's registers; 1 at the first value read wrong.
+    auto pokeAndPeek = [&](int process, int round) {
+        for (int i = 0; i < Registers; ++i) {
+            const std::string reg = std::to_string(process * Registers + i), written = std::to_string(value(process, i, round));
+            if (Run({"poke", "0x4c", reg, written}) != ExitSuccess) return 1;
+            if (Run({"peek", "0x4c", reg, "--radix", "dec"}) != ExitSuccess || out != written + "\n") return 1;
+        }
+        return 0;
+    };
+    std::vector<std::unique_ptr<ChildProcess>> children;
+    for (int process = 0; process < Processes; ++process)
+        children.push_back(std::make_unique<ChildProcess>([&, process] {
+            for (int round = 1; std::chrono::steady_clock::now() < deadline; ++round)
+                if (pokeAndPeek(process, round) != 0) return 1;
+            return pokeAndPeek(process, 0);
+        }));
+    for (int process = 0; process < Processes; ++process)
+        EXPECT_EQ(children[process]->ExitCode(), 0) << "process " << process << " read back another value";
+    const auto registers = board.Registers(0x4C);
+    for (int process = 0; process < Processes; ++process)
+        for (int i = 0; i < Registers; ++i)
+            EXPECT_EQ(registers[process * Registers + i], value(process, i, 0)) << "process " << process << ", register " << i;
+    // A garbled transfer would have written elsewhere.
+    for (int reg = Processes * Registers; reg < 256; ++reg) EXPECT_EQ(registers[reg], 0) << "register " << reg;
+    for (uint8_t chip = 0; chip < 128; ++chip) {
+        if (chip != 0x4C) {
+            EXPECT_EQ(board.Registers(chip), (std::array<uint8_t, 256>{})) << "chip " << int{chip};
+        }
+    }
 }
 
 TEST_F(BusCommands, DumpPrintsTheSixteenBySixteenTableWithItsCharacters)

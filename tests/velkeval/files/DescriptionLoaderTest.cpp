@@ -59,6 +59,17 @@ TEST_F(DescriptionLoaderTest, OnlyTheFirstDeviceOfARepeatedNameIsBuilt)
     EXPECT_EQ(window.captions(), (std::vector<std::string>{"A", "A"}));
 }
 
+TEST_F(DescriptionLoaderTest, ASkippedDeviceEndsAtItsOwnEndTagNotAtADeviceElementInsideIt)
+{
+    Load("<file>" + Device("A", "GA") + "<device name=\"B\"><device value=\"1\"/>" + Device("C", "GC") +
+         "<group name=\"GB\" size=\"1\"/></device>" + Device("D", "GD") + "</file>");
+    EXPECT_TRUE(dialogs.messages().empty());
+    ASSERT_EQ(state.allGroups.count(), 1);
+    EXPECT_TRUE(state.allGroups.Item("GA"));
+    EXPECT_EQ(window.captions(), (std::vector<std::string>{"A", "B", "D"}));
+    EXPECT_TRUE(state.parseEnabled);
+}
+
 TEST_F(DescriptionLoaderTest, ASecondLoadReplacesTheMenuEntriesAndTheModel)
 {
     Load(ThreeDevices, "C");

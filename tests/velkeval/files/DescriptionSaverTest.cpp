@@ -1,3 +1,7 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -106,6 +110,16 @@ TEST(DescriptionSaver, CopiesTheFirstDeviceOfAFileWithoutHeader)
                   save.CurrentDevice() + "</file>\r\n");
 }
 
+TEST(DescriptionSaver, ACopyWithoutPrefixesStaysWellFormed)
+{
+    SaveFixture save("B", "<file><device name=\"A\"><p: k=\"1\"><g a:n=\"1\" b:n=\"2\" c:=\"3\" m=\"4\"/></p:></device>"
+                          "<device name=\"B\"/></file>");
+    ASSERT_TRUE(save.Save(save.dir.file("out.xml")));
+    EXPECT_EQ(ReadBytes(save.dir.file("out.xml")),
+              save.Header() + Lines({{"<device name=\"A\">", "\t<g n=\"1\" m=\"4\">", "\t</g>", "</device>"}}) +
+                  save.CurrentDevice() + "</file>\r\n");
+}
+
 TEST(DescriptionSaver, SkipsAllOfTheOldCopyEvenWhenItNestsElementsOfTheHeaderOrDevices)
 {
     SaveFixture save("B", "<file><device name=\"B\"><device name=\"X\"/><author/><g/></device>"
@@ -115,19 +129,28 @@ TEST(DescriptionSaver, SkipsAllOfTheOldCopyEvenWhenItNestsElementsOfTheHeaderOrD
               save.Header() + save.CurrentDevice() + Lines({{"<device name=\"C\">", "</device>"}}) + "</file>\r\n");
 }
 
-TEST(DescriptionSaver, SkipsTakenTemporaryNamesAndReplacesAReadOnlyTarget)
+TEST(DescriptionSaver, ReusesALeftTemporaryFileSkipsOneInUseAndReplacesAReadOnlyTarget)
 {
     SaveFixture save("B", ThreeDevices);
     const std::string target = save.dir.file("x.xml");
     WriteBytes(target, "old");
     fs::permissions(target, fs::perms::owner_read);
-    WriteBytes(target + ".tmp", "first");
-    WriteBytes(target + ".tmp0", "second");
+    // ".tmp" belongs to a save still running (it holds the lock), ".tmp0"
+    // is a link to a file elsewhere, ".tmp1" was left by a killed save.
+    WriteBytes(target + ".tmp", "running");
+    const int running = ::open((target + ".tmp").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(running, LOCK_EX), 0);
+    WriteBytes(save.dir.file("elsewhere"), "elsewhere");
+    fs::create_symlink(save.dir.file("elsewhere"), target + ".tmp0");
+    WriteBytes(target + ".tmp1", "left by a killed save");
+
     ASSERT_TRUE(save.Save(target));
+    ::close(running);
     EXPECT_EQ(ReadBytes(target).substr(0, 5), "<file");
-    EXPECT_EQ(ReadBytes(target + ".tmp"), "first");
-    EXPECT_EQ(ReadBytes(target + ".tmp0"), "second");
+    EXPECT_EQ(ReadBytes(target + ".tmp"), "running");
+    EXPECT_EQ(ReadBytes(save.dir.file("elsewhere")), "elsewhere");
     EXPECT_FALSE(fs::exists(target + ".tmp1"));
+    EXPECT_FALSE(fs::exists(target + ".tmp2"));
 }
 
 TEST(DescriptionSaver, RefusesTheDefaultDescriptionHoweverItsPathIsWritten)
