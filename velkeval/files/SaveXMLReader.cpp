@@ -8,6 +8,12 @@
 #include "DescriptionWriter.h"
 
 namespace velk {
+namespace {
+
+// A local name that the copy writes: not empty and no colon in it.
+bool IsCopiedName(const std::string& name) { return !name.empty() && name.find(':') == std::string::npos; }
+
+}  // namespace
 
 SaveXMLReader::SaveXMLReader(XmlLines& out, const std::string& selectedDeviceName, const DeviceRecord& device,
                              const GroupCollection& groups)
@@ -35,16 +41,16 @@ void SaveXMLReader::startElement(const std::string& localName, const AttributeLi
         WriteDevice(out_, device_, groups_);
         return;
     }
-    // The copy writes local names. An element without one ("p:") keeps its
-    // content but loses its tags, and an attribute without one or whose
-    // local name came before ("a:n" and "b:n") is left out, so that the copy
-    // stays well-formed.
-    if (!copyEnabled_ || localName.empty()) return;
+    // The copy writes local names. An element without a proper one ("p:",
+    // "p:q:r") keeps its content but loses its tags, and such an attribute or
+    // one whose local name came before ("a:n" and "b:n") is left out, so
+    // that the copy stays well-formed and copies again to the same bytes.
+    if (!copyEnabled_ || !IsCopiedName(localName)) return;
     out_.Open(depth_, localName);
     std::vector<std::string> written;
     for (int i = 0; i < attributes.getLength(); ++i) {
         std::string name = attributes.getLocalName(i);
-        if (name.empty() || std::find(written.begin(), written.end(), name) != written.end()) continue;
+        if (!IsCopiedName(name) || std::find(written.begin(), written.end(), name) != written.end()) continue;
         out_.Attribute(name, attributes.getValue(i), Escaping::MarkupAndGreater);
         written.push_back(std::move(name));
     }
@@ -62,7 +68,7 @@ void SaveXMLReader::endElement(const std::string& localName)
         }
         return;
     }
-    if (localName.empty() || localName == format::File || !copyEnabled_ || depth_ == 0) return;
+    if (!IsCopiedName(localName) || localName == format::File || !copyEnabled_ || depth_ == 0) return;
     --depth_;
     out_.Close(depth_, localName);
 }

@@ -112,7 +112,7 @@ TEST(DescriptionSaver, CopiesTheFirstDeviceOfAFileWithoutHeader)
 
 TEST(DescriptionSaver, ACopyWithoutPrefixesStaysWellFormed)
 {
-    SaveFixture save("B", "<file><device name=\"A\"><p: k=\"1\"><g a:n=\"1\" b:n=\"2\" c:=\"3\" m=\"4\"/></p:></device>"
+    SaveFixture save("B", "<file><device name=\"A\"><p: k=\"1\"><g a:n=\"1\" b:n=\"2\" c:=\"3\" m=\"4\" d::o=\"5\"/><q:r:s/></p:></device>"
                           "<device name=\"B\"/></file>");
     ASSERT_TRUE(save.Save(save.dir.file("out.xml")));
     EXPECT_EQ(ReadBytes(save.dir.file("out.xml")),
