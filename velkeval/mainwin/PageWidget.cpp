@@ -16,13 +16,13 @@ bool IsBitBox(WidgetArray array)
     return array == WidgetArray::txtBit || array == WidgetArray::txtRdBit || array == WidgetArray::txtDummyBit;
 }
 
-void DrawLine(QPainter& painter, const ViewElement& line)
+void DrawLine(QPainter& painter, const WidgetState& line)
 {
     painter.setPen(QPen(ToQColor(line.foreColor), std::max(1, static_cast<int>(line.borderWidth))));
     painter.drawLine(ToPixels(line.x1), ToPixels(line.y1), ToPixels(line.x2), ToPixels(line.y2));
 }
 
-void DrawBox(QPainter& painter, WidgetArray array, const ViewElement& box, const QRect& rect)
+void DrawBox(QPainter& painter, WidgetArray array, const WidgetState& box, const QRect& rect)
 {
     painter.fillRect(rect, ToQColor(box.backColor));
     if (IsBitBox(array)) {
@@ -47,35 +47,24 @@ int PageWidget::TextFlags(WidgetArray array, int16_t justify)
     return static_cast<int>(horizontal | Qt::AlignTop) | Qt::TextWordWrap;
 }
 
-PageWidget::PageWidget(QWidget* parent, ElementTable& elements, ItemClicked itemClicked)
-    : QWidget(parent), elements_(elements), itemClicked_(std::move(itemClicked))
+PageWidget::PageWidget(QWidget* parent, const WidgetStore& store, int16_t number, ItemClicked itemClicked)
+    : QWidget(parent), store_(store), number_(number), itemClicked_(std::move(itemClicked))
 {
-}
-
-void PageWidget::AddItem(WidgetId id)
-{
-    elements_.at(id).slot = items_.size();
-    items_.push_back(id);
-    UpdateItem(id);
-}
-
-void PageWidget::RemoveItem(WidgetId id)
-{
-    UpdateItem(id);
-    const size_t slot = elements_.at(id).slot;
-    items_[slot] = items_.back();
-    elements_.at(items_[slot]).slot = slot;
-    items_.pop_back();
-    if (pressed_ == id) pressed_.reset();
 }
 
 void PageWidget::UpdateItem(WidgetId id)
 {
-    const ViewElement& element = elements_.at(id);
+    const WidgetState& element = store_.at(id);
     if (element.visible && isVisible()) update(ItemRect(id.array, element));
 }
 
-QRect PageWidget::ItemRect(WidgetArray array, const ViewElement& element)
+void PageWidget::ItemLeaving(WidgetId id)
+{
+    UpdateItem(id);
+    if (pressed_ == id) pressed_.reset();
+}
+
+QRect PageWidget::ItemRect(WidgetArray array, const WidgetState& element)
 {
     if (array == WidgetArray::lines) {
         const int pad = std::max(1, static_cast<int>(element.borderWidth));
@@ -88,9 +77,11 @@ QRect PageWidget::ItemRect(WidgetArray array, const ViewElement& element)
 
 std::optional<WidgetId> PageWidget::ItemAt(QPoint point) const
 {
-    for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
-        const ViewElement& element = elements_.at(*it);
-        if (it->array != WidgetArray::lines && element.visible && ItemRect(it->array, element).contains(point)) return *it;
+    const auto& items = store_.onPage(number_);
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+        if (!IsDrawnArray(it->array) || it->array == WidgetArray::lines) continue;
+        const WidgetState& element = store_.at(*it);
+        if (element.visible && ItemRect(it->array, element).contains(point)) return *it;
     }
     return std::nullopt;
 }
@@ -101,9 +92,9 @@ void PageWidget::paintEvent(QPaintEvent* event)
     const QRect exposed = event->rect();
     // Boxes first, then the lines over them.
     for (const bool lines : {false, true}) {
-        for (const WidgetId id : items_) {
-            if ((id.array == WidgetArray::lines) != lines) continue;
-            const ViewElement& element = elements_.at(id);
+        for (const WidgetId id : store_.onPage(number_)) {
+            if (!IsDrawnArray(id.array) || (id.array == WidgetArray::lines) != lines) continue;
+            const WidgetState& element = store_.at(id);
             if (!element.visible) continue;
             const QRect rect = ItemRect(id.array, element);
             if (!rect.intersects(exposed)) continue;
@@ -135,8 +126,8 @@ bool PageWidget::event(QEvent* event)
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const auto item = ItemAt(help->pos());
-        if (item && !elements_.at(*item).toolTip.empty())
-            QToolTip::showText(help->globalPos(), QString::fromStdString(elements_.at(*item).toolTip), this);
+        if (item && !store_.at(*item).toolTip.empty())
+            QToolTip::showText(help->globalPos(), QString::fromStdString(store_.at(*item).toolTip), this);
         else
             QToolTip::hideText();
         return true;

@@ -2,32 +2,32 @@
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include <QWidget>
 
-#include "ViewElement.h"
+#include "WidgetKinds.h"
+#include "WidgetStore.h"
 
 namespace velk {
 
-// One page of the register view. Its real widgets are child widgets; its
-// bit boxes, labels and lines are drawn here from a compact list, and a
-// click on a drawn bit box or label is reported as the label would report it.
+// One page of the register view. The real widgets of the page on screen
+// are child widgets; bit boxes, labels and lines are drawn here from the
+// store's list of the page, and a click on a drawn bit box or label is
+// reported as the label would report it.
 class PageWidget : public QWidget {
 public:
     using ItemClicked = std::function<void(WidgetId)>;
 
-    PageWidget(QWidget* parent, ElementTable& elements, ItemClicked itemClicked);
+    PageWidget(QWidget* parent, const WidgetStore& store, int16_t number, ItemClicked itemClicked);
 
-    // Puts a drawn element on this page's list, or takes it off.
-    void AddItem(WidgetId id);
-    void RemoveItem(WidgetId id);
     // Redraws the place of a drawn element of this page.
     void UpdateItem(WidgetId id);
-    const std::vector<WidgetId>& items() const { return items_; }
+    // A drawn element is about to leave this page (or go): its place is
+    // redrawn and a press on it is forgotten.
+    void ItemLeaving(WidgetId id);
 
     // The pixel rectangle a drawn element covers on its page.
-    static QRect ItemRect(WidgetArray array, const ViewElement& element);
+    static QRect ItemRect(WidgetArray array, const WidgetState& element);
     // How an element's caption is drawn in its place: bit boxes centred,
     // labels by their justification from the top, wrapped at words.
     static int TextFlags(WidgetArray array, int16_t justify);
@@ -41,9 +41,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    ElementTable& elements_;
+    const WidgetStore& store_;
+    int16_t number_;
     ItemClicked itemClicked_;
-    std::vector<WidgetId> items_;
     std::optional<WidgetId> pressed_;
 };
 

@@ -1,20 +1,14 @@
 #include "QtRegisterView.h"
 
-#include <QComboBox>
 #include <QEvent>
-#include <QLineEdit>
+#include <QFrame>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "HeadlessRegisterView.h"
 #include "ModelError.h"
 #include "PageTabBar.h"
-#include "QtColours.h"
 #include "Twips.h"
-#include "TypingLengthLimit.h"
-#include "UpDownSpinner.h"
-#include "ValueBoxEdit.h"
 #include "WindowFurniture.h"
 
 namespace velk {
@@ -39,39 +33,6 @@ protected:
     }
 };
 
-enum class RealKind { TextBox, UpDownBox, List, Display, ScrollBar };
-
-RealKind KindOf(WidgetArray array)
-{
-    switch (array) {
-    case WidgetArray::txtGrpUpDown:
-    case WidgetArray::txtUpDown: return RealKind::UpDownBox;
-    case WidgetArray::grpcombos:
-    case WidgetArray::combos: return RealKind::List;
-    case WidgetArray::displays: return RealKind::Display;
-    case WidgetArray::grpscrollbars:
-    case WidgetArray::scrollbars: return RealKind::ScrollBar;
-    default: return RealKind::TextBox;
-    }
-}
-
-// A spinner stands at the right end of its text box, inside the control's width.
-constexpr int SpinnerWidth = 17;
-
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
-
-void SetPaletteColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles, const QColor& colour)
-{
-    QPalette palette = widget.palette();
-    bool changed = false;
-    for (const auto role : roles) {
-        if (palette.color(role) == colour) continue;
-        palette.setColor(role, colour);
-        changed = true;
-    }
-    if (changed) widget.setPalette(palette);
-}
-
 }  // namespace
 
 QtRegisterView::QtRegisterView(const WindowFurniture& furniture, ControlEventSink& sink,
@@ -82,15 +43,11 @@ QtRegisterView::QtRegisterView(const WindowFurniture& furniture, ControlEventSin
       frameScroll_(*furniture.frameScroll),
       sink_(sink),
       fitWindowHeight_(std::move(fitWindowHeight)),
+      projection_(store_, sink, *furniture.client),
       selection_(new SelectionMarkWidget(&templateHolder_))
 {
-    for (size_t a = 0; a < WidgetArrayCount; ++a) {
-        const WidgetId id{static_cast<WidgetArray>(a), 0};
-        ViewElement& element = elements_.make(id);
-        element = AsMade(id.array);
-        if (!IsDrawnArray(id.array)) CreateWidget(id, element, templateHolder_);
-    }
     addPage(1, "key1", "Tab1");
+    ScheduleProjection();
     tabs_.installEventFilter(this);
     connect(&tabs_, &QTabBar::currentChanged, this, [this](int tab) {
         if (tab >= 0) SwitchPage(static_cast<int16_t>(tab + 1));
@@ -100,24 +57,7 @@ QtRegisterView::QtRegisterView(const WindowFurniture& furniture, ControlEventSin
     frameScroll_.setSingleStep(350);  // one field row
 }
 
-QtRegisterView::~QtRegisterView()
-{
-    // The widgets outlive the view when the window closes; a value box losing
-    // the focus then must not ask the view.
-    for (ViewElement& element : elements_.array(WidgetArray::txtValue))
-        if (element.widget) static_cast<ValueBoxEdit*>(element.widget)->StopChecking();
-}
-
-ViewElement QtRegisterView::AsMade(WidgetArray array)
-{
-    ViewElement element;
-    element.loaded = true;
-    const bool box = !IsDrawnArray(array) && KindOf(array) != RealKind::ScrollBar;
-    element.foreColor = SystemColour(box ? 8 : 18);
-    element.backColor = SystemColour(box ? 5 : 15);
-    if (array == WidgetArray::lines) element.foreColor = SystemColour(8);
-    return element;
-}
+QtRegisterView::~QtRegisterView() = default;
 
 PageWidget& QtRegisterView::page(int16_t page) const
 {
@@ -131,351 +71,301 @@ QWidget& QtRegisterView::Container(int16_t pageNumber) const
     return pageNumber == 0 ? templateHolder_ : static_cast<QWidget&>(page(pageNumber));
 }
 
-void QtRegisterView::CreateWidget(WidgetId id, ViewElement& element, QWidget& parent)
+void QtRegisterView::ScheduleProjection()
 {
-    switch (KindOf(id.array)) {
-    case RealKind::TextBox:
-    case RealKind::UpDownBox: {
-        QLineEdit* box = id.array == WidgetArray::txtValue
-                             ? new ValueBoxEdit(&parent, [this, id](const QString& text) {
-                                   return sink_.ValueBoxMayLeave(id, text.toStdString());
-                               })
-                             : new QLineEdit(&parent);
-        auto* limit = new TypingLengthLimit(*box);
-        connect(box, &QLineEdit::textChanged, this,
-                [this, id](const QString& text) { sink_.WidgetChanged(id, elements_.at(id).tag, text.toStdString()); });
-        element.widget = box;
-        if (KindOf(id.array) == RealKind::UpDownBox) {
-            element.spinner = new UpDownSpinner(&parent);
-            connect(element.spinner, &UpDownSpinner::stepped, this,
-                    [this, id, limit](int position) { limit->SetProgramText(ToQString(sink_.SpinnerText(id, elements_.at(id).tag, position))); });
-        }
-        break;
+    if (projectionQueued_) return;
+    projectionQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            projectionQueued_ = false;
+            EnsureProjected();
+        },
+        Qt::QueuedConnection);
+}
+
+void QtRegisterView::EnsureProjected()
+{
+    const int16_t shown = layout.currentPage;
+    if (projectedPage_ == shown && !projectionStale_) return;
+    if (projectedPage_ != shown) {
+        projection_.ReleaseAll();
+        projectedPage_ = shown;
     }
-    case RealKind::List:
-    case RealKind::Display: {
-        auto* list = new QComboBox(&parent);
-        if (KindOf(id.array) == RealKind::Display) {
-            list->setFocusPolicy(Qt::NoFocus);
-            list->setAttribute(Qt::WA_TransparentForMouseEvents);
-        } else {
-            connect(list, &QComboBox::currentIndexChanged, this,
-                    [this, id](int position) { sink_.WidgetChanged(id, elements_.at(id).tag, std::to_string(position)); });
-        }
-        element.widget = list;
-        break;
-    }
-    case RealKind::ScrollBar: {
-        auto* bar = new QScrollBar(Qt::Horizontal, &parent);
-        connect(bar, &QScrollBar::valueChanged, this,
-                [this, id](int value) { sink_.WidgetChanged(id, elements_.at(id).tag, std::to_string(value)); });
-        element.widget = bar;
-        break;
-    }
-    }
-    element.widget->hide();
-    if (element.spinner) element.spinner->hide();
+    projectionStale_ = false;
+    PageWidget& frame = page(shown);
+    const auto& elements = store_.onPage(shown);
+    for (const WidgetId id : elements)
+        if (!IsDrawnArray(id.array) && !projection_.bound(id)) projection_.Bind(id, frame);
+    projection_.OrderFocus(elements);
+    RaiseSelection(frame);
+}
+
+void QtRegisterView::RaiseSelection(const QWidget& frame)
+{
+    if (selection_->parentWidget() == &frame && selection_->isVisibleTo(&frame)) selection_->raise();
+}
+
+QWidget* QtRegisterView::realWidget(WidgetId id)
+{
+    store_.at(id);  // an element that is not loaded is an error, on screen or not
+    EnsureProjected();
+    const RealWidget* real = projection_.bound(id);
+    return real ? real->widget : nullptr;
+}
+
+UpDownSpinner* QtRegisterView::spinner(WidgetId id)
+{
+    store_.at(id);
+    EnsureProjected();
+    const RealWidget* real = projection_.bound(id);
+    return real ? real->spinner : nullptr;
 }
 
 void QtRegisterView::Redraw(WidgetId id)
 {
-    const ViewElement& element = elements_.at(id);
-    if (element.page != 0) page(element.page).UpdateItem(id);
+    const int16_t pageNumber = store_.at(id).page;
+    if (pageNumber != 0) page(pageNumber).UpdateItem(id);
 }
 
-void QtRegisterView::ApplyGeometry(const ViewElement& element)
+template <class Change, class Apply>
+void QtRegisterView::Update(WidgetId id, Change change, Apply apply)
 {
-    QRect rect = TwipsRect(element.left, element.top, element.width, element.height);
-    // A drop-down list is as tall as its font makes it, whatever height the
-    // model keeps (descriptions leave a list's height out).
-    if (qobject_cast<QComboBox*>(element.widget)) rect.setHeight(element.widget->sizeHint().height());
-    if (!element.spinner) {
-        element.widget->setGeometry(rect);
+    WidgetState& state = store_.at(id);
+    if (IsDrawnArray(id.array)) {
+        Redraw(id);  // where it stood
+        change(state);
+        Redraw(id);
         return;
     }
-    const int spinnerWidth = std::min(SpinnerWidth, rect.width() / 2);
-    element.widget->setGeometry(rect.adjusted(0, 0, -spinnerWidth, 0));
-    element.spinner->setGeometry(rect.right() - spinnerWidth + 1, rect.top(), spinnerWidth, rect.height());
+    change(state);
+    if (RealWidget* real = projection_.bound(id)) apply(*real);
 }
 
-void QtRegisterView::ApplyFont(const ViewElement& element)
+std::string QtRegisterView::ShownOffScreen(WidgetId id) const
 {
-    QFont font = element.widget->font();
-    if (font.bold() == element.bold && font.italic() == element.italic) return;
-    font.setBold(element.bold);
-    font.setItalic(element.italic);
-    element.widget->setFont(font);
-}
-
-void QtRegisterView::ApplyColours(WidgetId id, const ViewElement& element)
-{
+    const WidgetState& state = store_.at(id);
     switch (KindOf(id.array)) {
-    case RealKind::ScrollBar: return;
     case RealKind::List:
-    case RealKind::Display:
-        // A closed list shows its item on the button face, the open one on the base.
-        SetPaletteColour(*element.widget, {QPalette::ButtonText, QPalette::Text}, ToQColor(element.foreColor));
-        SetPaletteColour(*element.widget, {QPalette::Button, QPalette::Base}, ToQColor(element.backColor));
-        return;
-    case RealKind::TextBox:
-    case RealKind::UpDownBox:
-        SetPaletteColour(*element.widget, {QPalette::Text}, ToQColor(element.foreColor));
-        SetPaletteColour(*element.widget, {QPalette::Base}, ToQColor(element.backColor));
-        return;
+    case RealKind::Display: {
+        const int shown = ShownListIndex(state);
+        return shown < 0 ? std::string() : state.listItems[static_cast<size_t>(shown)];
+    }
+    case RealKind::ScrollBar: return std::to_string(ShownScrollValue(state));
+    default: return state.text;
     }
 }
 
-void QtRegisterView::FlushListItems(ViewElement& element)
+template <class Change>
+void QtRegisterView::ChangeOffScreen(WidgetId id, Change change)
 {
-    if (element.pendingItems.isEmpty()) return;
-    static_cast<QComboBox*>(element.widget)->addItems(element.pendingItems);
-    element.pendingItems.clear();
+    // What the change event of each kind carries: a box's text, a list's
+    // position, a scroll bar's value; displays report nothing.
+    const auto reported = [&] {
+        const WidgetState& state = store_.at(id);
+        switch (KindOf(id.array)) {
+        case RealKind::List: return std::to_string(ShownListIndex(state));
+        case RealKind::Display: return std::string();
+        case RealKind::ScrollBar: return std::to_string(ShownScrollValue(state));
+        default: return state.text;
+        }
+    };
+    const std::string before = reported();
+    change(store_.at(id));
+    const std::string after = reported();
+    if (after != before) sink_.WidgetChanged(id, store_.at(id).tag, after);
 }
 
-void QtRegisterView::loadElement(WidgetId id)
-{
-    if (id.index <= 0) throw ModelError("Widget " + WidgetName(id) + " cannot be loaded");
-    ViewElement& element = elements_.make(id);
-    if (element.loaded) throw ModelError("Widget " + WidgetName(id) + " is loaded already");
-    element = AsMade(id.array);
-}
+void QtRegisterView::loadElement(WidgetId id) { store_.load(id); }
 
 void QtRegisterView::unloadElement(WidgetId id)
 {
     if (id.index == 0) throw ModelError("The template " + WidgetName(id) + " cannot be unloaded");
-    ViewElement& element = elements_.at(id);
+    const WidgetState& state = store_.at(id);
     if (IsDrawnArray(id.array)) {
-        if (element.page != 0) page(element.page).RemoveItem(id);
+        if (state.page != 0) page(state.page).ItemLeaving(id);
     } else {
-        delete element.widget;
-        delete element.spinner;
+        projection_.Release(id);
     }
-    element = ViewElement{};
+    store_.unload(id);
 }
 
-void QtRegisterView::setTag(WidgetId id, const std::string& tag) { elements_.at(id).tag = tag; }
+void QtRegisterView::setTag(WidgetId id, const std::string& tag) { store_.at(id).tag = tag; }
 
 void QtRegisterView::setPage(WidgetId id, int16_t pageNumber)
 {
-    ViewElement& element = elements_.at(id);
-    QWidget& container = Container(pageNumber);
+    Container(pageNumber);  // validates the number
+    const int16_t was = store_.at(id).page;
+    if (was == pageNumber) return;
     if (IsDrawnArray(id.array)) {
-        if (element.page == pageNumber) return;
-        if (element.page != 0) page(element.page).RemoveItem(id);
-        element.page = pageNumber;
-        if (pageNumber != 0) page(pageNumber).AddItem(id);
+        if (was != 0) page(was).ItemLeaving(id);
+        store_.setPage(id, pageNumber);
+        Redraw(id);
         return;
     }
-    element.page = pageNumber;
-    if (!element.widget) {
-        CreateWidget(id, element, container);
-        ApplyGeometry(element);
-    } else if (element.widget->parentWidget() != &container) {
-        element.widget->setParent(&container);
-        if (element.spinner) element.spinner->setParent(&container);
+    store_.setPage(id, pageNumber);
+    projection_.Release(id);
+    if (pageNumber == projectedPage_) {
+        projectionStale_ = true;
+        ScheduleProjection();
     }
-    element.widget->setVisible(element.visible);
-    if (element.spinner) element.spinner->setVisible(element.visible);
 }
 
 void QtRegisterView::setVisible(WidgetId id, bool visible)
 {
-    ViewElement& element = elements_.at(id);
-    if (element.visible == visible) return;
-    if (IsDrawnArray(id.array)) {
-        Redraw(id);
-        element.visible = visible;
-        Redraw(id);
-        return;
-    }
-    element.visible = visible;
-    FlushListItems(element);
-    element.widget->setVisible(visible);
-    if (element.spinner) element.spinner->setVisible(visible);
+    if (store_.at(id).visible == visible) return;
+    Update(id, [&](WidgetState& state) { state.visible = visible; },
+           [&](RealWidget& real) { projection_.ApplyVisible(real); });
 }
 
 void QtRegisterView::move(WidgetId id, int16_t left, int16_t top)
 {
-    ViewElement& element = elements_.at(id);
-    if (id.array == WidgetArray::lines) {
-        // A line moves as a whole: its first end goes to (left, top).
-        const int dx = left - element.x1, dy = top - element.y1;
-        setLineEnds(id, left, top, static_cast<int16_t>(element.x2 + dx), static_cast<int16_t>(element.y2 + dy),
-                    element.borderWidth);
-        return;
-    }
-    ChangeGeometry(id, [&] {
-        element.left = left;
-        element.top = top;
-    });
+    Update(id, [&](WidgetState&) { store_.move(id, left, top); },
+           [&](const RealWidget& real) { projection_.ApplyGeometry(real); });
 }
 
 void QtRegisterView::setWidth(WidgetId id, int16_t width)
 {
-    ViewElement& element = elements_.at(id);
-    ChangeGeometry(id, [&] { element.width = width; });
+    Update(id, [&](WidgetState& state) { state.width = width; },
+           [&](const RealWidget& real) { projection_.ApplyGeometry(real); });
 }
 
 void QtRegisterView::setHeight(WidgetId id, int16_t height)
 {
-    ViewElement& element = elements_.at(id);
-    ChangeGeometry(id, [&] { element.height = height; });
-}
-
-void QtRegisterView::ChangeGeometry(WidgetId id, const std::function<void()>& change)
-{
-    const bool drawn = IsDrawnArray(id.array);
-    if (drawn) Redraw(id);  // where it stood
-    change();
-    if (drawn) Redraw(id);
-    else ApplyGeometry(elements_.at(id));
+    Update(id, [&](WidgetState& state) { state.height = height; },
+           [&](const RealWidget& real) { projection_.ApplyGeometry(real); });
 }
 
 void QtRegisterView::setText(WidgetId id, const std::string& text)
 {
-    ViewElement& element = elements_.at(id);
+    WidgetState& state = store_.at(id);
     if (IsDrawnArray(id.array)) {
-        if (element.text == text) return;
-        element.text = text;
-        Redraw(id);
+        if (state.text == text) return;
+        Update(id, [&](WidgetState& changed) { changed.text = text; }, [](RealWidget&) {});
         // A bit box reports its caption change as the label's Change event would.
-        if (id.array == WidgetArray::txtBit) sink_.WidgetChanged(id, element.tag, text);
+        if (id.array == WidgetArray::txtBit) sink_.WidgetChanged(id, state.tag, text);
         return;
     }
-    if (auto* box = qobject_cast<QLineEdit*>(element.widget)) {
-        const QString shown = ToQString(text);
-        if (box->text() != shown) TypingLengthLimit::Of(*box)->SetProgramText(shown);
+    if (RealWidget* real = projection_.bound(id)) {
+        state.text = text;
+        projection_.ApplyText(*real);
+    } else {
+        ChangeOffScreen(id, [&](WidgetState& changed) { changed.text = text; });
     }
 }
 
 void QtRegisterView::clearList(WidgetId id)
 {
-    ViewElement& element = elements_.at(id);
-    element.pendingItems.clear();
-    if (auto* list = qobject_cast<QComboBox*>(element.widget)) list->clear();
+    if (RealWidget* real = projection_.bound(id)) {
+        store_.at(id).listItems.clear();
+        projection_.ApplyListCleared(*real);
+    } else {
+        ChangeOffScreen(id, [](WidgetState& state) { state.listItems.clear(); });
+    }
 }
 
 void QtRegisterView::addListItem(WidgetId id, const std::string& text)
 {
-    ViewElement& element = elements_.at(id);
-    if (qobject_cast<QComboBox*>(element.widget)) element.pendingItems.append(ToQString(text));
+    Update(id, [&](WidgetState& state) { state.listItems.push_back(text); },
+           [&](RealWidget& real) { projection_.ApplyListItem(real, text); });
 }
 
 void QtRegisterView::setValue(WidgetId id, int value)
 {
-    ViewElement& element = elements_.at(id);
-    FlushListItems(element);
-    if (element.spinner) {
-        element.spinner->setValue(value);
-    } else if (auto* list = qobject_cast<QComboBox*>(element.widget)) {
-        // A value without a list item shows nothing selected.
-        list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1);
-    } else if (auto* bar = qobject_cast<QScrollBar*>(element.widget)) {
-        bar->setValue(value);
+    if (RealWidget* real = projection_.bound(id)) {
+        store_.at(id).value = value;
+        projection_.ApplyValue(*real);
+    } else {
+        ChangeOffScreen(id, [&](WidgetState& state) { state.value = value; });
     }
 }
 
 void QtRegisterView::setRange(WidgetId id, int16_t min, int16_t max)
 {
-    const ViewElement& element = elements_.at(id);
-    if (element.spinner) element.spinner->setRange(min, max);
-    else if (auto* bar = qobject_cast<QScrollBar*>(element.widget)) bar->setRange(min, max);
+    const auto change = [&](WidgetState& state) {
+        state.rangeMin = min;
+        state.rangeMax = max;
+    };
+    if (RealWidget* real = projection_.bound(id)) {
+        change(store_.at(id));
+        projection_.ApplyRange(*real);
+    } else {
+        ChangeOffScreen(id, change);
+    }
 }
 
 void QtRegisterView::setSteps(WidgetId id, int16_t smallStep, int16_t largeStep)
 {
-    if (auto* bar = qobject_cast<QScrollBar*>(elements_.at(id).widget)) {
-        bar->setSingleStep(smallStep);
-        bar->setPageStep(largeStep);
-    }
+    Update(id,
+           [&](WidgetState& state) {
+               state.smallStep = smallStep;
+               state.largeStep = largeStep;
+           },
+           [&](const RealWidget& real) { projection_.ApplySteps(real); });
 }
 
 void QtRegisterView::setMaxLength(WidgetId id, int16_t characters)
 {
-    if (auto* box = qobject_cast<QLineEdit*>(elements_.at(id).widget)) TypingLengthLimit::Of(*box)->setLimit(characters);
+    Update(id, [&](WidgetState& state) { state.maxLength = characters; },
+           [&](const RealWidget& real) { projection_.ApplyMaxLength(real); });
 }
 
 void QtRegisterView::setLocked(WidgetId id, bool locked)
 {
-    if (auto* box = qobject_cast<QLineEdit*>(elements_.at(id).widget)) box->setReadOnly(locked);
+    Update(id, [&](WidgetState& state) { state.locked = locked; },
+           [&](const RealWidget& real) { projection_.ApplyLocked(real); });
 }
 
 void QtRegisterView::setBold(WidgetId id, bool bold)
 {
-    ViewElement& element = elements_.at(id);
-    element.bold = bold;
-    if (IsDrawnArray(id.array)) Redraw(id);
-    else ApplyFont(element);
+    Update(id, [&](WidgetState& state) { state.bold = bold; },
+           [&](const RealWidget& real) { projection_.ApplyFont(real); });
 }
 
 void QtRegisterView::setItalic(WidgetId id, bool italic)
 {
-    ViewElement& element = elements_.at(id);
-    element.italic = italic;
-    if (IsDrawnArray(id.array)) Redraw(id);
-    else ApplyFont(element);
+    Update(id, [&](WidgetState& state) { state.italic = italic; },
+           [&](const RealWidget& real) { projection_.ApplyFont(real); });
 }
 
 void QtRegisterView::setForeColor(WidgetId id, int32_t colour)
 {
-    ViewElement& element = elements_.at(id);
-    element.foreColor = colour;
-    if (IsDrawnArray(id.array)) Redraw(id);
-    else ApplyColours(id, element);
+    Update(id, [&](WidgetState& state) { state.foreColor = colour; },
+           [&](const RealWidget& real) { projection_.ApplyColours(real); });
 }
 
 void QtRegisterView::setBackColor(WidgetId id, int32_t colour)
 {
-    ViewElement& element = elements_.at(id);
-    element.backColor = colour;
-    if (IsDrawnArray(id.array)) Redraw(id);
-    else ApplyColours(id, element);
+    Update(id, [&](WidgetState& state) { state.backColor = colour; },
+           [&](const RealWidget& real) { projection_.ApplyColours(real); });
 }
 
 void QtRegisterView::setJustify(WidgetId id, int16_t justify)
 {
-    ViewElement& element = elements_.at(id);
-    element.justify = justify;
-    if (IsDrawnArray(id.array)) {
-        Redraw(id);
-    } else if (auto* box = qobject_cast<QLineEdit*>(element.widget)) {
-        box->setAlignment(justify == 1 ? Qt::AlignRight : justify == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
-    }
+    Update(id, [&](WidgetState& state) { state.justify = justify; },
+           [&](const RealWidget& real) { projection_.ApplyJustify(real); });
 }
 
 void QtRegisterView::setToolTip(WidgetId id, const std::string& text)
 {
-    ViewElement& element = elements_.at(id);
-    if (IsDrawnArray(id.array)) {
-        element.toolTip = text;
-        return;
-    }
-    const QString tip = ToQString(text);
-    if (element.widget->toolTip() != tip) element.widget->setToolTip(tip);
-    if (element.spinner && element.spinner->toolTip() != tip) element.spinner->setToolTip(tip);
+    // A drawn element's tip is looked up when the mouse rests on it.
+    WidgetState& state = store_.at(id);
+    state.toolTip = text;
+    if (RealWidget* real = projection_.bound(id)) projection_.ApplyToolTip(*real);
 }
 
 void QtRegisterView::setLineEnds(WidgetId id, int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t borderWidth)
 {
-    ViewElement& line = elements_.at(id);
-    Redraw(id);
-    line.x1 = x1;
-    line.y1 = y1;
-    line.x2 = x2;
-    line.y2 = y2;
-    line.left = x1;
-    line.top = y1;
-    line.borderWidth = borderWidth;
-    Redraw(id);
+    Update(id, [&](WidgetState&) { store_.setLineEnds(id, x1, y1, x2, y2, borderWidth); }, [](RealWidget&) {});
 }
 
 void QtRegisterView::addPage(int16_t pageNumber, const std::string& tabKey, const std::string& tabCaption)
 {
     if (static_cast<size_t>(pageNumber) != pages_.size() + 1) throw ModelError("Pages are added in order");
-    auto* frame = new PageWidget(&clipFrame_, elements_, [this](WidgetId item) {
-        if (item.array == WidgetArray::labels) return sink_.LabelClicked(item, elements_.at(item).tag);
+    auto* frame = new PageWidget(&clipFrame_, store_, pageNumber, [this](WidgetId item) {
+        if (item.array == WidgetArray::labels) return sink_.LabelClicked(item, store_.at(item).tag);
         // A click flips a bit box's caption; anything but "1" becomes "1".
-        setText(item, elements_.at(item).text == "1" ? "0" : "1");
+        setText(item, store_.at(item).text == "1" ? "0" : "1");
     });
     // A new page takes the place and size of page 1.
     pageGeometry_.push_back(pages_.empty() ? PageGeometry{0, static_cast<int16_t>(layout.maxPageHeight + 20)}
@@ -485,8 +375,8 @@ void QtRegisterView::addPage(int16_t pageNumber, const std::string& tabKey, cons
     PlacePage(pageNumber);
     frame->show();
     frame->raise();
-    const int tab = tabs_.addTab(ToQString(tabCaption));
-    tabs_.setTabData(tab, ToQString(tabKey));
+    const int tab = tabs_.addTab(QString::fromStdString(tabCaption));
+    tabs_.setTabData(tab, QString::fromStdString(tabKey));
     ShowTab(pageNumber);
 }
 
@@ -528,11 +418,15 @@ void QtRegisterView::removeLastPage()
     if (last <= 1) throw ModelError("Page 1 cannot be removed");
     for (size_t a = 0; a < WidgetArrayCount; ++a) {
         const WidgetId templ{static_cast<WidgetArray>(a), 0};
-        if (elements_.at(templ).page == last) Park(templ);
+        if (store_.at(templ).page == last) Park(templ);
     }
     PageWidget* frame = pages_.back();
     if (selection_->parentWidget() == frame) hideSelection(0);
-    if (!frame->items().empty() || !frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
+    if (projectedPage_ == last) {
+        projection_.ReleaseAll();
+        projectedPage_ = 0;
+    }
+    if (!store_.onPage(last).empty() || !frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
         throw ModelError("Page " + std::to_string(last) + " still holds widgets");
     pages_.pop_back();
     pageGeometry_.pop_back();
@@ -543,7 +437,7 @@ void QtRegisterView::removeLastPage()
 void QtRegisterView::setTabCaption(int16_t pageNumber, const std::string& caption)
 {
     page(pageNumber);
-    tabs_.setCaption(pageNumber - 1, ToQString(caption));
+    tabs_.setCaption(pageNumber - 1, QString::fromStdString(caption));
 }
 
 void QtRegisterView::setPageHeight(int16_t pageNumber, int16_t height)
@@ -577,6 +471,7 @@ void QtRegisterView::SwitchPage(int16_t s)
     page(s).show();
     page(layout.currentPage).hide();
     layout.currentPage = s;
+    ScheduleProjection();
     if (-pageTop(s) > frameScroll_.value()) setPageTop(s, 0);
     // The range first, so that the value is not clamped to the old page's.
     const QSignalBlocker quiet(frameScroll_);
@@ -610,13 +505,8 @@ void QtRegisterView::FitPagesToClipHeight(int16_t clipHeight)
 
 std::string QtRegisterView::shownText(WidgetId id)
 {
-    ViewElement& element = elements_.at(id);
-    if (!IsDrawnArray(id.array)) FlushListItems(element);
-    if (IsDrawnArray(id.array)) return element.text;
-    if (auto* box = qobject_cast<QLineEdit*>(element.widget)) return box->text().toStdString();
-    if (auto* list = qobject_cast<QComboBox*>(element.widget)) return list->currentText().toStdString();
-    if (auto* bar = qobject_cast<QScrollBar*>(element.widget)) return std::to_string(bar->value());
-    return {};
+    if (RealWidget* real = projection_.bound(id)) return projection_.ShownText(*real);
+    return ShownOffScreen(id);
 }
 
 void QtRegisterView::showSelection(int16_t pageNumber, int16_t left, int16_t top, int16_t width, int16_t height)

@@ -10,19 +10,21 @@ class QScrollBar;
 #include "ControlEventSink.h"
 #include "PageWidget.h"
 #include "RegisterView.h"
-#include "ViewElement.h"
+#include "WidgetProjection.h"
+#include "WidgetStore.h"
 
 namespace velk {
 
 class PageTabBar;
-class UpDownSpinner;
 struct WindowFurniture;
 
-// The register view in Qt widgets. Text boxes, lists, spinners, scroll bars
-// and value boxes are real widgets; bit boxes, labels and lines are drawn by
-// their page. Templates (element 0) live hidden on the main window until a
-// control uses them. The view also runs the pages: the tab strip selects
-// them, the scroll bar moves the shown one inside the clipping area.
+// The register view in Qt widgets. The state of every element lives in the
+// store; bit boxes, labels and lines are drawn by their page from it, and
+// the text boxes, lists, spinners, scroll bars and value boxes of the page
+// on screen are real widgets (the projection), made or reused when that page
+// is shown, so a description of thousands of registers costs widgets for
+// one page only. The view also runs the pages: the tab strip selects them,
+// the scroll bar moves the shown one inside the clipping area.
 class QtRegisterView : public QObject, public RegisterView {
 public:
     // The window's tab strip, clipping area and scroll bar; its client area
@@ -40,10 +42,18 @@ public:
     int16_t pageHeight(int16_t page) const { return pageGeometry(page).height; }
 
     // What the window and the tests see of the widgets.
-    const ViewElement& element(WidgetId id) const { return elements_.at(id); }
-    QWidget* realWidget(WidgetId id) const { return elements_.at(id).widget; }
-    UpDownSpinner* spinner(WidgetId id) const { return elements_.at(id).spinner; }
+    const WidgetStore& store() const { return store_; }
+    const WidgetState& element(WidgetId id) const { return store_.at(id); }
+    // The real widget (and an up-down box's spinner) of an element on the
+    // page on screen, made now if the projection has not run yet; null for
+    // an element on another page, a template on the main window, or a
+    // drawn element. A test reaching a widget on another page selects that
+    // page first.
+    QWidget* realWidget(WidgetId id);
+    UpDownSpinner* spinner(WidgetId id);
     PageWidget& page(int16_t page) const;
+    // The page whose real elements have widgets now (0: none yet).
+    int16_t projectedPage() const { return projectedPage_; }
     // The text a widget shows: a box's text, a list's selected item, a scroll
     // bar's value, a drawn element's caption.
     std::string shownText(WidgetId id);
@@ -54,8 +64,8 @@ public:
     void setPage(WidgetId id, int16_t page) override;
     void setVisible(WidgetId id, bool visible) override;
     void move(WidgetId id, int16_t left, int16_t top) override;
-    int16_t left(WidgetId id) const override { return elements_.at(id).left; }
-    int16_t top(WidgetId id) const override { return elements_.at(id).top; }
+    int16_t left(WidgetId id) const override { return store_.at(id).left; }
+    int16_t top(WidgetId id) const override { return store_.at(id).top; }
     void setWidth(WidgetId id, int16_t width) override;
     void setHeight(WidgetId id, int16_t height) override;
     void setText(WidgetId id, const std::string& text) override;
@@ -70,8 +80,8 @@ public:
     void setItalic(WidgetId id, bool italic) override;
     void setForeColor(WidgetId id, int32_t colour) override;
     void setBackColor(WidgetId id, int32_t colour) override;
-    int32_t foreColor(WidgetId id) const override { return elements_.at(id).foreColor; }
-    int32_t backColor(WidgetId id) const override { return elements_.at(id).backColor; }
+    int32_t foreColor(WidgetId id) const override { return store_.at(id).foreColor; }
+    int32_t backColor(WidgetId id) const override { return store_.at(id).backColor; }
     void setJustify(WidgetId id, int16_t justify) override;
     void setToolTip(WidgetId id, const std::string& text) override;
     void setLineEnds(WidgetId id, int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t borderWidth) override;
@@ -100,25 +110,31 @@ private:
     void PlacePage(int16_t page);
     // Selects the tab of page and shows the page.
     void ShowTab(int16_t page);
-    void FlushListItems(ViewElement& element);
     // The scroll bar for page: hidden when the page fits the clipping area,
     // else ranging over the part that does not.
     void ShowScrollBarFor(int16_t page);
     // Puts an element back on the main window, hidden.
     void Park(WidgetId id);
 
-    // A fresh element as the template was made.
-    static ViewElement AsMade(WidgetArray array);
+    // The projection follows the page on screen once the events queued
+    // before it are handled, so a build that adds page after page makes
+    // widgets for the last one only; the accessors catch up at once.
+    void ScheduleProjection();
+    void EnsureProjected();
+    // Keeps the selection mark over the widgets of its page.
+    void RaiseSelection(const QWidget& page);
     QWidget& Container(int16_t page) const;
-    // Creates the real widget of an element inside parent, wired to the sink.
-    void CreateWidget(WidgetId id, ViewElement& element, QWidget& parent);
     // Redraws a drawn element's place (before and after a change).
     void Redraw(WidgetId id);
-    void ApplyGeometry(const ViewElement& element);
-    // Changes the place or size of an element and shows it there.
-    void ChangeGeometry(WidgetId id, const std::function<void()>& change);
-    void ApplyFont(const ViewElement& element);
-    void ApplyColours(WidgetId id, const ViewElement& element);
+    // Changes an element's state in the store and shows it: on its widget
+    // through apply when it has one, by a redraw when it is drawn.
+    template <class Change, class Apply>
+    void Update(WidgetId id, Change change, Apply apply);
+    // The text an element off screen shows, and passing its change on as its
+    // widget would have (text boxes, lists, scroll bars).
+    std::string ShownOffScreen(WidgetId id) const;
+    template <class Change>
+    void ChangeOffScreen(WidgetId id, Change change);
 
     QWidget& templateHolder_;
     QWidget& clipFrame_;
@@ -126,7 +142,11 @@ private:
     QScrollBar& frameScroll_;
     ControlEventSink& sink_;
     std::function<void()> fitWindowHeight_;
-    ElementTable elements_;
+    WidgetStore store_;
+    WidgetProjection projection_;
+    int16_t projectedPage_ = 0;
+    bool projectionStale_ = false;  // elements joined the projected page since
+    bool projectionQueued_ = false;
     QWidget* selection_;
     std::vector<PageWidget*> pages_;  // pages_[0] is page 1
     std::vector<PageGeometry> pageGeometry_;

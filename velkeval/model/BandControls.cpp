@@ -52,7 +52,7 @@ void RemoveControlViews(RegisterView& view, ControlRecCollection& controls)
     }
 }
 
-std::shared_ptr<ControlRecord> FindControlIn(const ControlRecCollection& controls, int32_t controlType, int16_t index)
+std::shared_ptr<ControlRecord> FindControlIn(const ControlRecCollection& controls, int32_t controlType, int32_t index)
 {
     for (const auto& record : controls)
         if (record->controlType == controlType && record->Index == index) return record;

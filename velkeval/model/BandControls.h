@@ -54,6 +54,6 @@ void ShiftControlViews(RegisterView& view, const ControlRecCollection& controls,
 void RemoveControlViews(RegisterView& view, ControlRecCollection& controls);
 
 // The first record of that control type and widget index, or none.
-std::shared_ptr<ControlRecord> FindControlIn(const ControlRecCollection& controls, int32_t controlType, int16_t index);
+std::shared_ptr<ControlRecord> FindControlIn(const ControlRecCollection& controls, int32_t controlType, int32_t index);
 
 }  // namespace velk

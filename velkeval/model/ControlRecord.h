@@ -44,7 +44,7 @@ public:
     std::string radix;
     int16_t bitIndex = 0;
     int32_t controlType = 0;
-    int16_t Index = 0;
+    int32_t Index = 0;  // element of its widget array; never written to a file
 
 private:
     struct IndexEntry {

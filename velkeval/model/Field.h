@@ -61,12 +61,12 @@ public:
     // group repacks, redraws and (with loadOnChange) writes the register.
     // fromControl false: re-reads the value from the register bytes (the
     // other arguments are 0, 0 and empty) and redraws when it changed.
-    void processChange(ProgramState& state, bool fromControl, int32_t controlType, int16_t index,
+    void processChange(ProgramState& state, bool fromControl, int32_t controlType, int32_t index,
                        const std::string& text);
     // Shows the field's state on all its controls.
     void UpdateControls(RegisterView& view) const;
     // The first field control of that type and widget index, or none.
-    std::shared_ptr<ControlRecord> FindControl(int32_t controlType, int16_t index) const;
+    std::shared_ptr<ControlRecord> FindControl(int32_t controlType, int32_t index) const;
     // Removes the field's widgets and drops its bit boxes and name label.
     void Destroy(RegisterView& view);
     // Moves every widget of the field down by dy and onto page.

@@ -10,7 +10,7 @@
 
 namespace velk {
 
-void Field::processChange(ProgramState& state, bool fromControl, int32_t controlType, int16_t index,
+void Field::processChange(ProgramState& state, bool fromControl, int32_t controlType, int32_t index,
                           const std::string& text)
 {
     if (!fromControl) {
@@ -55,7 +55,7 @@ void Field::UpdateControls(RegisterView& view) const
     }
 }
 
-std::shared_ptr<ControlRecord> Field::FindControl(int32_t controlType, int16_t index) const
+std::shared_ptr<ControlRecord> Field::FindControl(int32_t controlType, int32_t index) const
 {
     return FindControlIn(controls, controlType, index);
 }

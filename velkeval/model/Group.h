@@ -109,10 +109,10 @@ public:
     // controls are redrawn, and with loadOnChange the register is written.
     // fromControl false: one of the fields changed (the other arguments are
     // 0, 0 and empty); repack, redraw and write with loadOnChange.
-    void processChange(ProgramState& state, bool fromControl, int32_t controlType, int16_t index,
+    void processChange(ProgramState& state, bool fromControl, int32_t controlType, int32_t index,
                        const std::string& text);
     // The first group control of that type and widget index, or none.
-    std::shared_ptr<ControlRecord> FindControl(int32_t controlType, int16_t index) const;
+    std::shared_ptr<ControlRecord> FindControl(int32_t controlType, int32_t index) const;
     // Stores one byte of a values file: the byte at hexadecimal address addr
     // (ignored outside the register) takes value unchecked, the fields and
     // controls show it, and with loadOnChange the register is written.

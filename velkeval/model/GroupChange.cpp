@@ -81,7 +81,7 @@ void Group::ShowRegisterBytes(ProgramState& state)
     UpdateGroupControls(state.view);
 }
 
-void Group::processChange(ProgramState& state, bool fromControl, int32_t controlType, int16_t index,
+void Group::processChange(ProgramState& state, bool fromControl, int32_t controlType, int32_t index,
                           const std::string& text)
 {
     if (!fromControl) {
@@ -125,7 +125,7 @@ void Group::WriteOnChange(ProgramState& state)
     }
 }
 
-std::shared_ptr<ControlRecord> Group::FindControl(int32_t controlType, int16_t index) const
+std::shared_ptr<ControlRecord> Group::FindControl(int32_t controlType, int32_t index) const
 {
     return FindControlIn(controls, controlType, index);
 }

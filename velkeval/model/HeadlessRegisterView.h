@@ -1,38 +1,19 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "RegisterView.h"
+#include "WidgetStore.h"
 
 namespace velk {
 
-// A RegisterView without a display: it keeps the state of every widget and
-// page, and records every call in order, for tests and the command line.
-// A line's left and top are its first end; moving a line moves both ends.
-// Using an element that is not loaded (or loading one twice, or unloading a
-// template) is an error, so a model fault shows instead of passing.
+// A RegisterView without a display: it keeps the state of every widget in
+// the store and of every page, and records every call in order, for tests
+// and the command line (recording costs time; a long run turns it off).
 class HeadlessRegisterView : public RegisterView {
 public:
-    struct Widget {
-        std::string tag;
-        int16_t page = 0;
-        bool visible = false;
-        int16_t left = 0, top = 0, width = 0, height = 0;
-        std::string text;
-        std::vector<std::string> listItems;
-        int value = 0;
-        int16_t rangeMin = 0, rangeMax = 0;
-        int16_t smallStep = 0, largeStep = 0;
-        int16_t maxLength = 0;
-        bool locked = false;
-        bool bold = false, italic = false;
-        int32_t foreColor = 0, backColor = 0;
-        int16_t justify = 0;
-        std::string toolTip;
-        int16_t x1 = 0, y1 = 0, x2 = 0, y2 = 0, borderWidth = 0;  // lines
-    };
+    using Widget = WidgetState;
     struct Page {
         std::string tabKey;
         std::string tabCaption;
@@ -40,17 +21,16 @@ public:
         int16_t height = 0, top = 0;
     };
 
-    // Colours of the label template, which new labels copy: the system
-    // button text on the button face.
-    static constexpr int32_t LabelTemplateFore = SystemColour(18);
-    static constexpr int32_t LabelTemplateBack = SystemColour(15);
+    static constexpr int32_t LabelTemplateFore = WidgetStore::LabelTemplateFore;
+    static constexpr int32_t LabelTemplateBack = WidgetStore::LabelTemplateBack;
 
     HeadlessRegisterView();
 
-    bool isLoaded(WidgetId id) const { return widgets_.count(id) != 0; }
-    const Widget& widget(WidgetId id) const;
+    bool isLoaded(WidgetId id) const { return store_.isLoaded(id); }
+    const Widget& widget(WidgetId id) const { return store_.at(id); }
+    const WidgetStore& store() const { return store_; }
     // Loaded elements of an array, template included.
-    int loadedCount(WidgetArray array) const;
+    int loadedCount(WidgetArray array) const { return store_.loadedCount(array); }
     const std::vector<Page>& pages() const { return pages_; }  // pages_[0] is page 1
     int16_t selectedTab() const { return selectedTab_; }
     // How often the model asked to fit the window height to the content.
@@ -101,16 +81,22 @@ public:
     void hideSelection(int16_t page) override;
 
 private:
-    // Element 0 of an array as the window starts with it.
-    static Widget TemplateAsMade(WidgetArray array);
-    Widget& Change(WidgetId id, const std::string& call);
-    Page& PageAt(int16_t page);
-    void Record(const std::string& call)
+    // Records the call (its text made only while recording) and returns the
+    // element's state to change.
+    template <class Call>
+    Widget& Change(WidgetId id, Call call)
     {
-        if (recording_) calls_.push_back(call);
+        Record([&] { return call() + " " + WidgetName(id); });
+        return store_.at(id);
     }
+    template <class Call>
+    void Record(Call call)
+    {
+        if (recording_) calls_.push_back(call());
+    }
+    Page& PageAt(int16_t page);
 
-    std::map<WidgetId, Widget> widgets_;
+    WidgetStore store_;
     std::vector<Page> pages_;
     int16_t selectedTab_ = 1;
     int fitWindowHeightCount_ = 0;
@@ -118,8 +104,5 @@ private:
     bool recording_ = true;
     std::vector<std::string> calls_;
 };
-
-// "txtExtra(3)": how calls name a widget.
-std::string WidgetName(WidgetId id);
 
 }  // namespace velk

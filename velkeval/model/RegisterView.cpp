@@ -1,6 +1,7 @@
 #include "RegisterView.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "ControlType.h"
 #include "ModelError.h"
@@ -31,6 +32,11 @@ const char* WidgetArrayName(WidgetArray array)
         "txtGrpExtra", "txtExtra", "grpcombos", "combos", "txtGrpUpDown", "txtUpDown", "grpscrollbars",
         "scrollbars", "displays", "txtBit", "txtRdBit", "txtDummyBit", "txtValue", "labels", "lines"};
     return names[static_cast<size_t>(array)];
+}
+
+std::string WidgetName(WidgetId id)
+{
+    return std::string(WidgetArrayName(id.array)) + "(" + std::to_string(id.index) + ")";
 }
 
 WidgetId WidgetOf(const ControlRecord& record)
@@ -74,14 +80,15 @@ void PageLayout::RemoveLastPage()
 
 WidgetId RegisterView::TakeNextElement(WidgetArray array)
 {
-    int16_t& next = nextIndex_[static_cast<size_t>(array)];
+    int32_t& next = nextIndex_[static_cast<size_t>(array)];
     const WidgetId id{array, next};
-    next = Checked16(next + 1LL, "widget array index");
+    if (next == INT32_MAX) throw ModelError("widget array index: overflow");
+    ++next;
     if (id.index > 0) loadElement(id);
     return id;
 }
 
-int16_t RegisterView::AddControl(int32_t controlType, bool isGroup, const std::string& tag, int16_t page)
+int32_t RegisterView::AddControl(int32_t controlType, bool isGroup, const std::string& tag, int16_t page)
 {
     if (controlType == ControlType::Line) throw ModelError("Lines are drawn with AddLine, not AddControl");
     page = ResolvePage(page);

@@ -32,11 +32,16 @@ WidgetArray WidgetArrayFor(int32_t controlType, bool isGroup);
 const char* WidgetArrayName(WidgetArray array);
 
 // One element of one widget array.
+// Indexes are 32-bit: a description of many thousand registers has more
+// elements in one array than 16 bits count, and no index reaches a file.
 struct WidgetId {
     WidgetArray array;
-    int16_t index;
+    int32_t index;
     auto operator<=>(const WidgetId&) const = default;
 };
+
+// "txtExtra(3)": how messages and recorded calls name an element.
+std::string WidgetName(WidgetId id);
 
 // The widget a record describes: its type's array (group variant when
 // isGroup) at its Index.
@@ -110,7 +115,7 @@ public:
 
     // Creates the widget of a control (types 0 to 9) under tag on page (-1:
     // the last page) and returns its element index.
-    int16_t AddControl(int32_t controlType, bool isGroup, const std::string& tag, int16_t page);
+    int32_t AddControl(int32_t controlType, bool isGroup, const std::string& tag, int16_t page);
     // Draws a line on page (-1: the last page) and returns its record.
     std::shared_ptr<ControlRecord> AddLine(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t width,
                                            int16_t page);
@@ -123,7 +128,7 @@ public:
     // Captions the tab of page.
     void SetTabCaption(int16_t page, const std::string& caption);
 
-    int16_t nextIndex(WidgetArray array) const { return nextIndex_[static_cast<size_t>(array)]; }
+    int32_t nextIndex(WidgetArray array) const { return nextIndex_[static_cast<size_t>(array)]; }
     // Every array's next widget reuses its template again (after a clear).
     void ResetNextIndexes() { nextIndex_.fill(0); }
     // A page number as the operations take it: -1 stands for the last page.
@@ -188,10 +193,10 @@ public:
     virtual void hideSelection(int16_t page) = 0;
 
 private:
-    // The next free element of an array, counted on (an overflow past 32767).
+    // The next free element of an array, counted on.
     WidgetId TakeNextElement(WidgetArray array);
 
-    std::array<int16_t, WidgetArrayCount> nextIndex_{};
+    std::array<int32_t, WidgetArrayCount> nextIndex_{};
 };
 
 }  // namespace velk

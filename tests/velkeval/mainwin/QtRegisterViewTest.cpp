@@ -65,17 +65,19 @@ TEST_F(QtRegisterViewOps, TemplatesAreReusedFirstAndNeverUnloaded)
     const WidgetId second{WidgetArray::txtValue, view.AddControl(ControlType::ValueBox, false, "groupA", 1)};
     EXPECT_EQ(first.index, 0);
     EXPECT_EQ(second.index, 1);
-    QPointer<QWidget> loaded = view.realWidget(second);
+    QWidget* loaded = view.realWidget(second);
     view.unloadElement(second);
-    EXPECT_TRUE(loaded.isNull());
+    EXPECT_FALSE(loaded->isVisible());  // waiting off the page for the next value box
+    EXPECT_NE(loaded->parentWidget(), &view.page(1));
     EXPECT_THROW(view.unloadElement(first), std::exception);
     EXPECT_THROW(view.setText(second, "1"), std::exception);  // no longer loaded
+    EXPECT_THROW(view.realWidget(second), std::exception);
 
     view.setVisible(first, true);
     view.restoreTemplates();
     EXPECT_EQ(view.element(first).page, 0);
-    EXPECT_FALSE(view.realWidget(first)->isVisible());
-    EXPECT_NE(view.realWidget(first)->parentWidget(), &view.page(1));
+    EXPECT_EQ(view.realWidget(first), nullptr);  // on the main window, hidden: no widget
+    EXPECT_TRUE(view.page(1).findChildren<QLineEdit*>().isEmpty());
 }
 
 TEST_F(QtRegisterViewOps, DrawnLabelsKeepTheirStateAndOnlyBitBoxesFlipOnClicks)
@@ -92,7 +94,7 @@ TEST_F(QtRegisterViewOps, DrawnLabelsKeepTheirStateAndOnlyBitBoxesFlipOnClicks)
     EXPECT_EQ(view.element({WidgetArray::lines, line->Index}).y2, 500);
 
     PageWidget& page = view.page(1);
-    EXPECT_EQ(page.items().size(), 2u);
+    EXPECT_EQ(view.store().onPage(1).size(), 2u);
     const QPoint onLabel = PageWidget::ItemRect(WidgetArray::labels, view.element(label)).center();
     EXPECT_EQ(page.ItemAt(onLabel), label);
     QTest::mouseClick(&page, Qt::LeftButton, {}, onLabel);

@@ -34,7 +34,7 @@ std::shared_ptr<ControlRecord> WindowOnBoard::Control(const ControlRecCollection
 void WindowOnBoard::ClickDrawn(const ControlRecord& record)
 {
     const WidgetId id = WidgetOf(record);
-    const ViewElement& element = view.element(id);
+    const WidgetState& element = view.element(id);
     QTest::mouseClick(&view.page(element.page), Qt::LeftButton, {}, PageWidget::ItemRect(id.array, element).center());
 }
 

@@ -52,6 +52,20 @@ TEST(AddControl, FirstWidgetReusesTheTemplateAndEachArrayCountsOnItsOwn)
     EXPECT_THROW(view.AddControl(11, false, "x", 1), ModelError);
 }
 
+TEST(AddControl, IndexesCountPastSixteenBitsForDescriptionsOfThousandsOfRegisters)
+{
+    HeadlessRegisterView view;
+    view.setRecording(false);
+    int32_t last = 0;
+    for (int i = 0; i <= 40000; ++i) last = view.AddControl(ControlType::Label, false, "fieldA", 1);
+    EXPECT_EQ(last, 40000);
+    ControlRecord record = Record(ControlType::Label);
+    CreateControlView(view, record, "fieldB", 1);
+    EXPECT_EQ(record.Index, 40001);
+    EXPECT_EQ(view.widget(WidgetOf(record)).tag, "fieldB");
+    EXPECT_EQ(view.store().onPage(1).size(), 40002u);
+}
+
 TEST(AddControl, TextAndListBoxesStartPlainWhiteOnBlackAndLabelsCopyTheTemplate)
 {
     HeadlessRegisterView view;

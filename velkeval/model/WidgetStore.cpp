@@ -1,0 +1,166 @@
+#include "WidgetStore.h"
+
+#include "ModelError.h"
+
+namespace velk {
+namespace {
+
+bool IsBoxOrList(WidgetArray array)
+{
+    switch (array) {
+    case WidgetArray::txtGrpExtra:
+    case WidgetArray::txtExtra:
+    case WidgetArray::grpcombos:
+    case WidgetArray::combos:
+    case WidgetArray::txtGrpUpDown:
+    case WidgetArray::txtUpDown:
+    case WidgetArray::displays:
+    case WidgetArray::txtValue: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+WidgetState WidgetStore::AsMade(WidgetArray array)
+{
+    WidgetState state;
+    const bool box = IsBoxOrList(array);
+    state.foreColor = box || array == WidgetArray::lines ? SystemColour(8) : LabelTemplateFore;
+    state.backColor = box ? SystemColour(5) : LabelTemplateBack;
+    state.borderWidth = 1;
+    return state;
+}
+
+WidgetStore::WidgetStore() : pages_(1)
+{
+    for (size_t a = 0; a < WidgetArrayCount; ++a) {
+        const WidgetId id{static_cast<WidgetArray>(a), 0};
+        Entry& entry = arrays_[a].emplace_back();
+        entry.state = AsMade(id.array);
+        entry.loaded = true;
+        Join(id, entry, 0);
+    }
+}
+
+const WidgetStore::Entry& WidgetStore::EntryOf(WidgetId id) const
+{
+    const auto& entries = arrays_[static_cast<size_t>(id.array)];
+    if (id.index < 0 || static_cast<size_t>(id.index) >= entries.size() || !entries[static_cast<size_t>(id.index)].loaded)
+        throw ModelError("Widget " + WidgetName(id) + " is not loaded");
+    return entries[static_cast<size_t>(id.index)];
+}
+
+WidgetStore::Entry& WidgetStore::EntryOf(WidgetId id)
+{
+    return const_cast<Entry&>(static_cast<const WidgetStore*>(this)->EntryOf(id));
+}
+
+bool WidgetStore::isLoaded(WidgetId id) const
+{
+    const auto& entries = arrays_[static_cast<size_t>(id.array)];
+    return id.index >= 0 && static_cast<size_t>(id.index) < entries.size() && entries[static_cast<size_t>(id.index)].loaded;
+}
+
+const WidgetState& WidgetStore::at(WidgetId id) const { return EntryOf(id).state; }
+
+WidgetState& WidgetStore::at(WidgetId id) { return EntryOf(id).state; }
+
+int WidgetStore::loadedCount(WidgetArray array) const
+{
+    int count = 0;
+    for (const Entry& entry : arrays_[static_cast<size_t>(array)]) count += entry.loaded ? 1 : 0;
+    return count;
+}
+
+void WidgetStore::load(WidgetId id)
+{
+    if (id.index <= 0 || isLoaded(id)) throw ModelError("Widget " + WidgetName(id) + " cannot be loaded again");
+    auto& entries = arrays_[static_cast<size_t>(id.array)];
+    if (static_cast<size_t>(id.index) >= entries.size()) entries.resize(static_cast<size_t>(id.index) + 1);
+    Entry& entry = entries[static_cast<size_t>(id.index)];
+    entry.state = AsMade(id.array);
+    entry.loaded = true;
+    Join(id, entry, 0);
+}
+
+void WidgetStore::unload(WidgetId id)
+{
+    if (id.index == 0) throw ModelError("The template " + WidgetName(id) + " cannot be unloaded");
+    Entry& entry = EntryOf(id);
+    Leave(entry);
+    entry = Entry{};
+    // Trailing free entries go, so that a cleared view gives its memory back.
+    auto& entries = arrays_[static_cast<size_t>(id.array)];
+    while (entries.size() > 1 && !entries.back().loaded) entries.pop_back();
+}
+
+void WidgetStore::Join(WidgetId id, Entry& entry, int16_t page)
+{
+    if (static_cast<size_t>(page) >= pages_.size()) pages_.resize(static_cast<size_t>(page) + 1);
+    auto& members = pages_[static_cast<size_t>(page)];
+    entry.state.page = page;
+    entry.pageSlot = static_cast<uint32_t>(members.size());
+    members.push_back(id);
+}
+
+void WidgetStore::Leave(const Entry& entry)
+{
+    auto& members = pages_[static_cast<size_t>(entry.state.page)];
+    const WidgetId moved = members.back();
+    members[entry.pageSlot] = moved;
+    EntryOf(moved).pageSlot = entry.pageSlot;
+    members.pop_back();
+}
+
+void WidgetStore::setPage(WidgetId id, int16_t page)
+{
+    if (page < 0) throw ModelError("There is no page " + std::to_string(page));
+    Entry& entry = EntryOf(id);
+    if (entry.state.page == page) return;
+    Leave(entry);
+    Join(id, entry, page);
+}
+
+const std::vector<WidgetId>& WidgetStore::onPage(int16_t page) const
+{
+    static const std::vector<WidgetId> none;
+    return page >= 0 && static_cast<size_t>(page) < pages_.size() ? pages_[static_cast<size_t>(page)] : none;
+}
+
+void WidgetStore::move(WidgetId id, int16_t left, int16_t top)
+{
+    WidgetState& w = at(id);
+    if (id.array == WidgetArray::lines) {
+        const int dx = left - w.left, dy = top - w.top;
+        w.x1 = Checked16(w.x1 + dx, "line end");
+        w.x2 = Checked16(w.x2 + dx, "line end");
+        w.y1 = Checked16(w.y1 + dy, "line end");
+        w.y2 = Checked16(w.y2 + dy, "line end");
+    }
+    w.left = left;
+    w.top = top;
+}
+
+void WidgetStore::setLineEnds(WidgetId id, int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t borderWidth)
+{
+    WidgetState& w = at(id);
+    w.x1 = x1;
+    w.y1 = y1;
+    w.x2 = x2;
+    w.y2 = y2;
+    w.left = x1;
+    w.top = y1;
+    w.borderWidth = borderWidth;
+}
+
+void WidgetStore::parkTemplates()
+{
+    for (size_t a = 0; a < WidgetArrayCount; ++a) {
+        const WidgetId id{static_cast<WidgetArray>(a), 0};
+        setPage(id, 0);
+        at(id).visible = false;
+    }
+}
+
+}  // namespace velk
