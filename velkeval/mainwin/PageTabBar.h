@@ -8,7 +8,7 @@ namespace velk {
 
 // The tab strip of the register view. A view of many pages has hundreds of
 // tabs, and the tab bar measures every tab again whenever one is added or
-// renamed; this one remembers each tab's size until its caption changes.
+// renamed; this one remembers each tab's sizes until its caption changes.
 class PageTabBar : public QTabBar {
 public:
     using QTabBar::QTabBar;
@@ -18,11 +18,15 @@ public:
 
 protected:
     QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override;
     void tabInserted(int index) override;
     void tabRemoved(int index) override;
 
 private:
-    mutable std::vector<QSize> sizes_;  // invalid: not measured yet
+    struct Sizes {
+        QSize hint, minimum;  // invalid: not measured yet
+    };
+    mutable std::vector<Sizes> sizes_;
 };
 
 }  // namespace velk

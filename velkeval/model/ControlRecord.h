@@ -9,9 +9,6 @@ namespace velk {
 // The description of one on-screen control of a field or a group.
 class ControlRecord {
 public:
-    bool colorsSet = false;
-    bool isUserControl = false;
-
     // Per-value entries: caption and style to use while the control shows
     // value i. Getters answer for any i (the decimal text of i, false, 0
     // beyond the stored entries); only setIndexValue grows the entries.
@@ -27,24 +24,28 @@ public:
     int32_t indexBG(int16_t i) const;
     void setIndexBG(int16_t i, int32_t colour);
 
-    int16_t justify = 0;
+    // Members ordered by size, so a description's hundreds of thousands of
+    // records carry no padding.
     std::string tooltip;
-    bool italic = false;
-    bool bold = false;
-    int16_t width = 0;
-    int16_t height = 0;
+    std::string caption;
+    std::string radix;
     int32_t bg = 0;
     int32_t fg = 0;
-    std::string caption;
+    int32_t controlType = 0;
+    int32_t Index = 0;  // element of its widget array; never written to a file
+    int16_t justify = 0;
+    int16_t width = 0;
+    int16_t height = 0;
     int16_t y = 0;
     int16_t X = 0;
     int16_t min = 0;
     int16_t max = 0;
-    bool isGroup = false;
-    std::string radix;
     int16_t bitIndex = 0;
-    int32_t controlType = 0;
-    int32_t Index = 0;  // element of its widget array; never written to a file
+    bool colorsSet = false;
+    bool isUserControl = false;
+    bool italic = false;
+    bool bold = false;
+    bool isGroup = false;
 
 private:
     struct IndexEntry {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <deque>
+#include <vector>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,14 +13,17 @@ namespace velk {
 // The general keyed collection the model's collections wrap: 1-based
 // positions in insertion order, optional string keys compared without
 // regard to case. Lookup by key is a hash lookup; removing the first item
-// (how a collection is emptied item by item) is constant time.
+// (how a collection is emptied item by item) is constant time: the vector
+// keeps a gap in front, closed when it is half the vector. (A deque would
+// give the same with a block of half a kilobyte for every collection, and a
+// description has a collection for every field and register.)
 template <class T>
 class KeyedCollection {
     struct Entry {
         T item;
         std::string foldedKey;  // empty: added without a key
     };
-    using Entries = std::deque<Entry>;
+    using Entries = std::vector<Entry>;
 
 public:
     class const_iterator {
@@ -61,10 +64,14 @@ public:
             throw ModelError("No position " + std::to_string(position) + " to insert at in a collection of " +
                              std::to_string(count()));
         if (!folded.empty()) byKey_.emplace(folded, item);
-        entries_.insert(entries_.begin() + (position - 1), Entry{std::move(item), std::move(folded)});
+        if (position == 1 && head_ > 0) {
+            entries_[--head_] = Entry{std::move(item), std::move(folded)};
+            return;
+        }
+        entries_.insert(First() + (position - 1), Entry{std::move(item), std::move(folded)});
     }
 
-    int count() const { return static_cast<int>(entries_.size()); }
+    int count() const { return static_cast<int>(entries_.size() - head_); }
 
     bool Contains(std::string_view key) const { return byKey_.count(LowerCase(key)) != 0; }
 
@@ -72,7 +79,7 @@ public:
     const T* Find(int position) const
     {
         if (position < 1 || position > count()) return nullptr;
-        return &entries_[position - 1].item;
+        return &entries_[head_ + static_cast<size_t>(position) - 1].item;
     }
     const T* Find(std::string_view key) const
     {
@@ -96,19 +103,29 @@ public:
     void Remove(int position)
     {
         Get(position);  // validates the position
-        auto it = entries_.begin() + (position - 1);
+        auto it = First() + (position - 1);
         if (!it->foldedKey.empty()) byKey_.erase(it->foldedKey);
-        entries_.erase(it);
+        if (position > 1) {
+            entries_.erase(it);
+            return;
+        }
+        *it = Entry{};
+        ++head_;
+        if (head_ * 2 >= entries_.size()) {
+            entries_.erase(entries_.begin(), First());
+            head_ = 0;
+        }
     }
     void Remove(std::string_view key) { Remove(PositionOf(key)); }
 
     void Clear()
     {
         entries_.clear();
+        head_ = 0;
         byKey_.clear();
     }
 
-    const_iterator begin() const { return const_iterator(entries_.begin()); }
+    const_iterator begin() const { return const_iterator(First()); }
     const_iterator end() const { return const_iterator(entries_.end()); }
 
 private:
@@ -119,14 +136,16 @@ private:
         const std::string folded = LowerCase(key);
         if (!byKey_.count(folded)) Get(key);  // raises the missing-key error
         int position = 1;
-        for (const Entry& entry : entries_) {
-            if (entry.foldedKey == folded) return position;
-            ++position;
-        }
+        for (auto it = First(); it != entries_.end(); ++it, ++position)
+            if (it->foldedKey == folded) return position;
         return position;  // unreachable: byKey_ and entries_ agree
     }
 
+    typename Entries::iterator First() { return entries_.begin() + static_cast<std::ptrdiff_t>(head_); }
+    typename Entries::const_iterator First() const { return entries_.begin() + static_cast<std::ptrdiff_t>(head_); }
+
     Entries entries_;
+    size_t head_ = 0;  // entries before it are removed
     std::unordered_map<std::string, T> byKey_;
 };
 

@@ -1,5 +1,7 @@
 #include "WidgetStore.h"
 
+#include <algorithm>
+
 #include "ModelError.h"
 
 namespace velk {
@@ -32,11 +34,24 @@ WidgetState WidgetStore::AsMade(WidgetArray array)
     return state;
 }
 
+void WidgetStore::Entries::GrowTo(size_t n)
+{
+    while (blocks_.size() * BlockSize < n) blocks_.push_back(std::make_unique<Entry[]>(BlockSize));
+    size_ = std::max(size_, n);
+}
+
+void WidgetStore::Entries::TrimUnloaded()
+{
+    while (size_ > 1 && !(*this)[size_ - 1].loaded) --size_;
+    while (blocks_.size() * BlockSize >= size_ + BlockSize) blocks_.pop_back();
+}
+
 WidgetStore::WidgetStore() : pages_(1)
 {
     for (size_t a = 0; a < WidgetArrayCount; ++a) {
         const WidgetId id{static_cast<WidgetArray>(a), 0};
-        Entry& entry = arrays_[a].emplace_back();
+        arrays_[a].GrowTo(1);
+        Entry& entry = arrays_[a][0];
         entry.state = AsMade(id.array);
         entry.loaded = true;
         Join(id, entry, 0);
@@ -69,15 +84,16 @@ WidgetState& WidgetStore::at(WidgetId id) { return EntryOf(id).state; }
 int WidgetStore::loadedCount(WidgetArray array) const
 {
     int count = 0;
-    for (const Entry& entry : arrays_[static_cast<size_t>(array)]) count += entry.loaded ? 1 : 0;
+    const Entries& entries = arrays_[static_cast<size_t>(array)];
+    for (size_t i = 0; i < entries.size(); ++i) count += entries[i].loaded ? 1 : 0;
     return count;
 }
 
 void WidgetStore::load(WidgetId id)
 {
     if (id.index <= 0 || isLoaded(id)) throw ModelError("Widget " + WidgetName(id) + " cannot be loaded again");
-    auto& entries = arrays_[static_cast<size_t>(id.array)];
-    if (static_cast<size_t>(id.index) >= entries.size()) entries.resize(static_cast<size_t>(id.index) + 1);
+    Entries& entries = arrays_[static_cast<size_t>(id.array)];
+    entries.GrowTo(static_cast<size_t>(id.index) + 1);
     Entry& entry = entries[static_cast<size_t>(id.index)];
     entry.state = AsMade(id.array);
     entry.loaded = true;
@@ -91,8 +107,7 @@ void WidgetStore::unload(WidgetId id)
     Leave(entry);
     entry = Entry{};
     // Trailing free entries go, so that a cleared view gives its memory back.
-    auto& entries = arrays_[static_cast<size_t>(id.array)];
-    while (entries.size() > 1 && !entries.back().loaded) entries.pop_back();
+    arrays_[static_cast<size_t>(id.array)].TrimUnloaded();
 }
 
 void WidgetStore::Join(WidgetId id, Entry& entry, int16_t page)

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,12 +78,30 @@ private:
         uint32_t pageSlot = 0;  // position in its page's list
         bool loaded = false;
     };
+    // An array's entries in blocks of 256: growing never moves an entry or
+    // copies the array, and leaves at most one block partly unused, however
+    // many thousand registers a description holds.
+    class Entries {
+    public:
+        size_t size() const { return size_; }
+        Entry& operator[](size_t i) { return blocks_[i / BlockSize][i % BlockSize]; }
+        const Entry& operator[](size_t i) const { return blocks_[i / BlockSize][i % BlockSize]; }
+        // Grows to hold n entries; new entries are not loaded.
+        void GrowTo(size_t n);
+        // Drops the trailing entries that are not loaded (the first stays).
+        void TrimUnloaded();
+
+    private:
+        static constexpr size_t BlockSize = 256;
+        std::vector<std::unique_ptr<Entry[]>> blocks_;
+        size_t size_ = 0;
+    };
     Entry& EntryOf(WidgetId id);
     const Entry& EntryOf(WidgetId id) const;
     void Join(WidgetId id, Entry& entry, int16_t page);
     void Leave(const Entry& entry);
 
-    std::array<std::vector<Entry>, WidgetArrayCount> arrays_;
+    std::array<Entries, WidgetArrayCount> arrays_;
     std::vector<std::vector<WidgetId>> pages_;  // by page number, 0 included
 };
 
