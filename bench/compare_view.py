@@ -16,12 +16,14 @@ import sys
 
 def run(build, case):
     result = subprocess.run(
-        [os.path.join(build, "bench", "view_bench"), f"--benchmark_filter=^{case}/",
+        [os.path.join(build, "bench", "view_bench"), f"--benchmark_filter=^{case}(/|$)",
          "--benchmark_repetitions=1", "--benchmark_format=json"],
         capture_output=True, text=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    if result.returncode != 0:
-        return None
-    runs = [b for b in json.loads(result.stdout)["benchmarks"]
+    try:
+        report = json.loads(result.stdout)
+    except json.JSONDecodeError:
+        return None  # the build does not have the case, or it failed
+    runs = [b for b in report["benchmarks"]
             if b.get("run_type") == "iteration" and not b.get("error_occurred")]
     if not runs:
         return None
@@ -48,7 +50,7 @@ def main():
     for case in cases:
         b, a = median(before, case, 0), median(after, case, 0)
         bm, am = median(before, case, 1), median(after, case, 1)
-        text = lambda v, f="{:.1f}": "-" if v is None else f.format(v)
+        text = lambda v, f="{:.3g}": "-" if v is None else f.format(v)
         ratio = text(b / a if b and a else None, "{:.2f}")
         print(f"{case:28} {text(b):>10} {text(a):>10} {ratio:>6} {text(bm):>10} {text(am):>9}")
 
