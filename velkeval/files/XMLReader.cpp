@@ -53,6 +53,17 @@ bool SharesBits(const Field& a, const Field& b)
     return a.byteIndex == b.byteIndex && a.bitIndex < b.bitIndex + b.size && b.bitIndex < a.bitIndex + a.size;
 }
 
+// The range a scroll bar or up-down takes from its record, and a scroll
+// bar's steps (a twentieth of its largest value a page).
+void ShowRange(RegisterView& view, const ControlRecord& record)
+{
+    const WidgetId id = WidgetOf(record);
+    if (record.controlType == ControlType::Scrollbar || record.controlType == ControlType::UpDown)
+        view.setRange(id, record.min, record.max);
+    if (record.controlType == ControlType::Scrollbar)
+        view.setSteps(id, 1, static_cast<int16_t>(std::floor(record.max * 0.05)));
+}
+
 }  // namespace
 
 ParseOutcome XMLReader::ParseFile(const std::string& fileName)
@@ -269,6 +280,8 @@ void XMLReader::StartControl(const ElementAttributes& attributes, bool isGroup)
     }
     const std::string key = isGroup ? state_.currentGroup->RegistryKey() : state_.currentField->RegistryKey();
     record->Index = state_.view.AddControl(record->controlType, isGroup, key, -1);
+    // A control without "min" or "max" ranges over the field's values all the same.
+    ShowRange(state_.view, *record);
     state_.currentControl = record;
 }
 
@@ -288,10 +301,7 @@ bool XMLReader::ReadControlChild(ElementKind kind, const ElementAttributes& attr
     case ElementKind::Min:
         (kind == ElementKind::Max ? record->max : record->min) =
             DecimalValue(value, kind == ElementKind::Max ? fmt::FallbackMax : fmt::FallbackMin);
-        if (record->controlType == ControlType::Scrollbar || record->controlType == ControlType::UpDown)
-            view.setRange(id, record->min, record->max);
-        if (record->controlType == ControlType::Scrollbar)
-            view.setSteps(id, 1, static_cast<int16_t>(std::floor(record->max * 0.05)));
+        ShowRange(view, *record);
         break;
     case ElementKind::Pos:
         record->X = DecimalValue(Attribute(attributes, fmt::X), 0);

@@ -94,7 +94,7 @@ void QtRegisterView::EnsureProjected()
     }
     projectionStale_ = false;
     PageWidget& frame = page(shown);
-    const auto& elements = store_.onPage(shown);
+    const std::vector<WidgetId> elements = store_.InArrivalOrder(shown);
     for (const WidgetId id : elements)
         if (!IsDrawnArray(id.array) && !projection_.bound(id)) projection_.Bind(id, frame);
     projection_.OrderFocus(elements);

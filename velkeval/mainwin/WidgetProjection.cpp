@@ -83,6 +83,7 @@ RealWidget* WidgetProjection::bound(WidgetId id) const
 
 void WidgetProjection::UserChanged(const RealWidget& real, const std::string& text)
 {
+    if (bound(real.id) != &real) return;  // a waiting widget shows no element
     WidgetState& state = store_.at(real.id);
     if (programWrites_ == 0) {
         if (IsTextBoxKind(real.kind)) state.text = text;
@@ -102,7 +103,9 @@ std::unique_ptr<RealWidget> WidgetProjection::Make(RealKind kind)
     case RealKind::UpDownBox: {
         QLineEdit* box = kind == RealKind::ValueBox
                              ? new ValueBoxEdit(&holder_, [this, real](const QString& text) {
-                                   return sink_.ValueBoxMayLeave(real->id, text.toStdString());
+                                   // Leaving the screen is no leaving the box: a box
+                                   // refusing it would take the focus to the next element.
+                                   return bound(real->id) != real || sink_.ValueBoxMayLeave(real->id, text.toStdString());
                                })
                              : new QLineEdit(&holder_);
         real->limit = new TypingLengthLimit(*box);
@@ -165,8 +168,10 @@ void WidgetProjection::Bind(WidgetId id, QWidget& page)
         const QSignalBlocker quietSpinner(real.spinner);
         real.widget->setParent(&page);
         if (real.spinner) real.spinner->setParent(&page);
+        // A new text drops the last element's typing history, so undo stays with its element.
+        if (IsTextBoxKind(real.kind)) static_cast<QLineEdit*>(real.widget)->setText(QString());
+        ApplyFont(real);  // before the geometry: a list's height follows its font
         ApplyGeometry(real);
-        ApplyFont(real);
         ApplyColours(real);
         ApplyJustify(real);
         ApplyToolTip(real);
@@ -187,9 +192,10 @@ void WidgetProjection::Release(WidgetId id)
     const auto it = bound_.find(KeyOf(id));
     if (it == bound_.end()) return;
     RealWidget& real = *it->second;
+    bound_.erase(it);  // first: the focus leaving it now checks nothing
+    real.widget->clearFocus();
     real.widget->hide();
     if (real.spinner) real.spinner->hide();
-    bound_.erase(it);
     real.pendingItems.clear();
     real.widget->setParent(&holder_);
     if (real.spinner) real.spinner->setParent(&holder_);

@@ -50,8 +50,8 @@ public:
     // Takes an element's widget back, hidden, if it has one.
     void Release(WidgetId id);
     void ReleaseAll();
-    // Orders the focus chain of the bound widgets as the elements are listed
-    // (the order the model made them), as if they had been made in that order.
+    // Orders the focus chain of the bound widgets as the elements are
+    // listed, as if the widgets had been made in that order.
     void OrderFocus(const std::vector<WidgetId>& elements);
 
     // Each shows one part of the element's state on its widget.

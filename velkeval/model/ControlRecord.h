@@ -25,7 +25,7 @@ public:
     void setIndexBG(int16_t i, int32_t colour);
 
     // Members ordered by size, so a description's hundreds of thousands of
-    // records carry no padding.
+    // records carry little padding.
     std::string tooltip;
     std::string caption;
     std::string radix;

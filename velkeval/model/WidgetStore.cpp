@@ -42,7 +42,7 @@ void WidgetStore::Entries::GrowTo(size_t n)
 
 void WidgetStore::Entries::TrimUnloaded()
 {
-    while (size_ > 1 && !(*this)[size_ - 1].loaded) --size_;
+    while (size_ > 1 && (*this)[size_ - 1].arrival == 0) --size_;
     while (blocks_.size() * BlockSize >= size_ + BlockSize) blocks_.pop_back();
 }
 
@@ -53,7 +53,6 @@ WidgetStore::WidgetStore() : pages_(1)
         arrays_[a].GrowTo(1);
         Entry& entry = arrays_[a][0];
         entry.state = AsMade(id.array);
-        entry.loaded = true;
         Join(id, entry, 0);
     }
 }
@@ -61,7 +60,7 @@ WidgetStore::WidgetStore() : pages_(1)
 const WidgetStore::Entry& WidgetStore::EntryOf(WidgetId id) const
 {
     const auto& entries = arrays_[static_cast<size_t>(id.array)];
-    if (id.index < 0 || static_cast<size_t>(id.index) >= entries.size() || !entries[static_cast<size_t>(id.index)].loaded)
+    if (id.index < 0 || static_cast<size_t>(id.index) >= entries.size() || entries[static_cast<size_t>(id.index)].arrival == 0)
         throw ModelError("Widget " + WidgetName(id) + " is not loaded");
     return entries[static_cast<size_t>(id.index)];
 }
@@ -74,7 +73,7 @@ WidgetStore::Entry& WidgetStore::EntryOf(WidgetId id)
 bool WidgetStore::isLoaded(WidgetId id) const
 {
     const auto& entries = arrays_[static_cast<size_t>(id.array)];
-    return id.index >= 0 && static_cast<size_t>(id.index) < entries.size() && entries[static_cast<size_t>(id.index)].loaded;
+    return id.index >= 0 && static_cast<size_t>(id.index) < entries.size() && entries[static_cast<size_t>(id.index)].arrival != 0;
 }
 
 const WidgetState& WidgetStore::at(WidgetId id) const { return EntryOf(id).state; }
@@ -85,7 +84,7 @@ int WidgetStore::loadedCount(WidgetArray array) const
 {
     int count = 0;
     const Entries& entries = arrays_[static_cast<size_t>(array)];
-    for (size_t i = 0; i < entries.size(); ++i) count += entries[i].loaded ? 1 : 0;
+    for (size_t i = 0; i < entries.size(); ++i) count += entries[i].arrival != 0 ? 1 : 0;
     return count;
 }
 
@@ -96,7 +95,6 @@ void WidgetStore::load(WidgetId id)
     entries.GrowTo(static_cast<size_t>(id.index) + 1);
     Entry& entry = entries[static_cast<size_t>(id.index)];
     entry.state = AsMade(id.array);
-    entry.loaded = true;
     Join(id, entry, 0);
 }
 
@@ -115,6 +113,7 @@ void WidgetStore::Join(WidgetId id, Entry& entry, int16_t page)
     if (static_cast<size_t>(page) >= pages_.size()) pages_.resize(static_cast<size_t>(page) + 1);
     auto& members = pages_[static_cast<size_t>(page)];
     entry.state.page = page;
+    entry.arrival = ++arrivals_;
     entry.pageSlot = static_cast<uint32_t>(members.size());
     members.push_back(id);
 }
@@ -137,6 +136,14 @@ void WidgetStore::setPage(WidgetId id, int16_t page)
     Join(id, entry, page);
 }
 
+std::vector<WidgetId> WidgetStore::InArrivalOrder(int16_t page) const
+{
+    std::vector<WidgetId> members = onPage(page);
+    std::sort(members.begin(), members.end(),
+              [this](WidgetId a, WidgetId b) { return EntryOf(a).arrival < EntryOf(b).arrival; });
+    return members;
+}
+
 const std::vector<WidgetId>& WidgetStore::onPage(int16_t page) const
 {
     static const std::vector<WidgetId> none;
@@ -147,11 +154,14 @@ void WidgetStore::move(WidgetId id, int16_t left, int16_t top)
 {
     WidgetState& w = at(id);
     if (id.array == WidgetArray::lines) {
+        // Every end is checked before any moves, so a refused move leaves the line whole.
         const int dx = left - w.left, dy = top - w.top;
-        w.x1 = Checked16(w.x1 + dx, "line end");
-        w.x2 = Checked16(w.x2 + dx, "line end");
-        w.y1 = Checked16(w.y1 + dy, "line end");
-        w.y2 = Checked16(w.y2 + dy, "line end");
+        const int16_t x1 = Checked16(w.x1 + dx, "line end"), x2 = Checked16(w.x2 + dx, "line end");
+        const int16_t y1 = Checked16(w.y1 + dy, "line end"), y2 = Checked16(w.y2 + dy, "line end");
+        w.x1 = x1;
+        w.x2 = x2;
+        w.y1 = y1;
+        w.y2 = y2;
     }
     w.left = left;
     w.top = top;

@@ -67,6 +67,8 @@ public:
 
     // The elements on a page (0: the main window), in no particular order.
     const std::vector<WidgetId>& onPage(int16_t page) const;
+    // The same, in the order they came to the page.
+    std::vector<WidgetId> InArrivalOrder(int16_t page) const;
 
     // An element as its array's template is made: boxes and lists in the
     // window text on the window background, the rest in the button colours.
@@ -76,7 +78,7 @@ private:
     struct Entry {
         WidgetState state;
         uint32_t pageSlot = 0;  // position in its page's list
-        bool loaded = false;
+        uint32_t arrival = 0;   // when it came to its page; 0: not loaded
     };
     // An array's entries in blocks of 256: growing never moves an entry or
     // copies the array, and leaves at most one block partly unused, however
@@ -103,6 +105,7 @@ private:
 
     std::array<Entries, WidgetArrayCount> arrays_;
     std::vector<std::vector<WidgetId>> pages_;  // by page number, 0 included
+    uint32_t arrivals_ = 0;
 };
 
 }  // namespace velk

@@ -224,6 +224,19 @@ TEST_F(XMLReaderTest, ControlsStartFromTheFieldAndTakeEveryChildOnScreenAtOnce)
     EXPECT_EQ(boxWidget.justify, 1);
 }
 
+TEST_F(XMLReaderTest, ScrollBarsAndUpDownsWithoutMinOrMaxRangeOverTheirField)
+{
+    Load(R"(<file><device addr="10011000" name="D"><group name="G" addr="10" size="1">
+        <field name="F"><pos range="3:0"/><control type="Scrollbar"/><control type="UpDown"/></field>
+        </group></device></file>)");
+    const auto field = GroupNamed("G")->childFields.Item(1);
+    const auto& bar = view.widget(WidgetOf(*field->controls.Item(1)));
+    EXPECT_EQ(bar.rangeMin, 0);
+    EXPECT_EQ(bar.rangeMax, 15);
+    EXPECT_EQ(bar.smallStep, 1);
+    EXPECT_EQ(view.widget(WidgetOf(*field->controls.Item(2))).rangeMax, 15);
+}
+
 TEST_F(XMLReaderTest, ListEntriesOutOfOrderStillSitAtTheirIndex)
 {
     Load(R"(<file><device name="D"><group name="G" size="1"><field name="F"><pos range="1:0"/>

@@ -80,6 +80,18 @@ TEST_F(QtRegisterViewOps, TemplatesAreReusedFirstAndNeverUnloaded)
     EXPECT_TRUE(view.page(1).findChildren<QLineEdit*>().isEmpty());
 }
 
+TEST_F(QtRegisterViewOps, TheFocusFollowsTheOrderTheControlsCameToThePageAfterAPageSwitch)
+{
+    std::vector<WidgetId> boxes;
+    for (const char* tag : {"a", "b", "c", "d"})
+        boxes.push_back({WidgetArray::txtExtra, view.AddControl(ControlType::TextBox, false, tag, 1)});
+    view.unloadElement(boxes[1]);
+    view.AddFrame();
+    view.SelectTab(1);
+    EXPECT_EQ(view.realWidget(boxes[0])->nextInFocusChain(), view.realWidget(boxes[2]));
+    EXPECT_EQ(view.realWidget(boxes[2])->nextInFocusChain(), view.realWidget(boxes[3]));
+}
+
 TEST_F(QtRegisterViewOps, DrawnLabelsKeepTheirStateAndOnlyBitBoxesFlipOnClicks)
 {
     const WidgetId label{WidgetArray::labels, view.AddControl(ControlType::Label, false, "fieldA", 1)};
