@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <utility>
 #include <cstdlib>
 #include <fstream>
@@ -29,6 +28,8 @@
 #include "frmAutoControls.h"
 
 using namespace velk;
+using bench::ProcessCpuMilliseconds;
+using bench::ShowAndPaint;
 
 namespace {
 
@@ -53,13 +54,6 @@ private:
     frmAutoControls& window_;
 };
 
-void ShowAndPaint(QWidget& window)
-{
-    window.show();
-    (void)QTest::qWaitForWindowExposed(&window);
-    QCoreApplication::processEvents();
-}
-
 const TempDir& Folder()
 {
     static const TempDir folder;
@@ -71,13 +65,6 @@ std::string WrittenOnce(const std::string& name, const std::string& text)
     const std::string path = Folder().file(name);
     if (!std::ifstream(path)) std::ofstream(path, std::ios::binary) << text;
     return path;
-}
-
-double ProcessCpuMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 // One timed build: wall and CPU milliseconds, and the registers built.

@@ -18,7 +18,6 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -40,28 +39,16 @@
 #include "frmAutoControls.h"
 
 using namespace velk;
+using bench::ProcessCpuMilliseconds;
+using bench::ShowAndPaint;
 
 namespace {
-
-void ShowAndPaint(QWidget& window)
-{
-    window.show();
-    (void)QTest::qWaitForWindowExposed(&window);
-    QCoreApplication::processEvents();
-}
 
 double PeakMegabytes()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
-double ProcessCpuMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 // A shown window holding the bench device, for the measures on one.

@@ -156,9 +156,14 @@ std::string QtRegisterView::ShownOffScreen(WidgetId id) const
     }
 }
 
-template <class Change>
-void QtRegisterView::ChangeOffScreen(WidgetId id, Change change)
+template <class Change, class Apply>
+void QtRegisterView::UpdateReported(WidgetId id, Change change, Apply apply)
 {
+    if (RealWidget* real = projection_.bound(id)) {
+        change(store_.at(id));
+        apply(*real);  // the widget reports the change itself
+        return;
+    }
     // What the change event of each kind carries: a box's text, a list's
     // position, a scroll bar's value; displays report nothing.
     const auto reported = [&] {
@@ -246,22 +251,14 @@ void QtRegisterView::setText(WidgetId id, const std::string& text)
         if (id.array == WidgetArray::txtBit) sink_.WidgetChanged(id, state.tag, text);
         return;
     }
-    if (RealWidget* real = projection_.bound(id)) {
-        state.text = text;
-        projection_.ApplyText(*real);
-    } else {
-        ChangeOffScreen(id, [&](WidgetState& changed) { changed.text = text; });
-    }
+    UpdateReported(id, [&](WidgetState& changed) { changed.text = text; },
+                   [&](const RealWidget& real) { projection_.ApplyText(real); });
 }
 
 void QtRegisterView::clearList(WidgetId id)
 {
-    if (RealWidget* real = projection_.bound(id)) {
-        store_.at(id).listItems.clear();
-        projection_.ApplyListCleared(*real);
-    } else {
-        ChangeOffScreen(id, [](WidgetState& state) { state.listItems.clear(); });
-    }
+    UpdateReported(id, [](WidgetState& state) { state.listItems.clear(); },
+                   [&](RealWidget& real) { projection_.ApplyListCleared(real); });
 }
 
 void QtRegisterView::addListItem(WidgetId id, const std::string& text)
@@ -272,26 +269,18 @@ void QtRegisterView::addListItem(WidgetId id, const std::string& text)
 
 void QtRegisterView::setValue(WidgetId id, int value)
 {
-    if (RealWidget* real = projection_.bound(id)) {
-        store_.at(id).value = value;
-        projection_.ApplyValue(*real);
-    } else {
-        ChangeOffScreen(id, [&](WidgetState& state) { state.value = value; });
-    }
+    UpdateReported(id, [&](WidgetState& state) { state.value = value; },
+                   [&](RealWidget& real) { projection_.ApplyValue(real); });
 }
 
 void QtRegisterView::setRange(WidgetId id, int16_t min, int16_t max)
 {
-    const auto change = [&](WidgetState& state) {
-        state.rangeMin = min;
-        state.rangeMax = max;
-    };
-    if (RealWidget* real = projection_.bound(id)) {
-        change(store_.at(id));
-        projection_.ApplyRange(*real);
-    } else {
-        ChangeOffScreen(id, change);
-    }
+    UpdateReported(id,
+                   [&](WidgetState& state) {
+                       state.rangeMin = min;
+                       state.rangeMax = max;
+                   },
+                   [&](const RealWidget& real) { projection_.ApplyRange(real); });
 }
 
 void QtRegisterView::setSteps(WidgetId id, int16_t smallStep, int16_t largeStep)

@@ -130,11 +130,13 @@ private:
     // through apply when it has one, by a redraw when it is drawn.
     template <class Change, class Apply>
     void Update(WidgetId id, Change change, Apply apply);
-    // The text an element off screen shows, and passing its change on as its
-    // widget would have (text boxes, lists, scroll bars).
+    // The text an element off screen shows.
     std::string ShownOffScreen(WidgetId id) const;
-    template <class Change>
-    void ChangeOffScreen(WidgetId id, Change change);
+    // As Update, for a change a widget reports (a text box's text, a list's
+    // position, a scroll bar's value): off screen the view passes it on to
+    // the sink as the widget would have.
+    template <class Change, class Apply>
+    void UpdateReported(WidgetId id, Change change, Apply apply);
 
     QWidget& templateHolder_;
     QWidget& clipFrame_;
